@@ -1,0 +1,36 @@
+#include "device/DeviceVolume.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <limits>
+
+namespace orvane {
+
+std::uint32_t FreeBytes(DeviceLink& link) {
+    struct statvfs volume {};
+    if (::statvfs(link.DeviceRoot.c_str(), &volume) != 0) {
+        link.LastDeviceError = static_cast<std::uint32_t>(errno);
+        return 0;
+    }
+    const unsigned long long free =
+        static_cast<unsigned long long>(volume.f_bavail) * volume.f_frsize;
+    constexpr auto kLargest = std::numeric_limits<std::uint32_t>::max();
+    return free >= kLargest ? kLargest : static_cast<std::uint32_t>(free);
+}
+
+bool EnsureFolder(DeviceLink& link, const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno == ENOENT && ::mkdir(folder.c_str(), 0777) == 0) return true;
+    link.LastDeviceError = static_cast<std::uint32_t>(errno);
+    return false;
+}
+
+}  // namespace orvane

@@ -1,0 +1,19 @@
+#include "shell/Language.h"
+
+namespace orvane {
+
+Language LanguageFromPrimaryId(std::uint16_t primaryId) {
+    return primaryId == static_cast<std::uint16_t>(Language::Korean) ? Language::Korean
+                                                                     : Language::English;
+}
+
+Language LanguageFromLocale(const EnvironmentLookup& getEnv) {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = getEnv(variable);
+        if (value == nullptr || *value == '\0') continue;
+        return std::string_view(value).starts_with("ko") ? Language::Korean : Language::English;
+    }
+    return Language::English;
+}
+
+}  // namespace orvane

@@ -1,0 +1,58 @@
+#include "support/Process.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "support/TempFolder.h"
+
+extern char** environ;
+
+namespace orvane::testing {
+
+ProcessResult RunProcess(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& extraEnvironment) {
+    // Output goes through files, not pipes, so a chatty child can never block
+    // on a full pipe while we wait for it.
+    TempFolder scratch;
+    const auto outPath = scratch.path() / "out";
+    const auto errPath = scratch.path() / "err";
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    std::vector<char*> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) environment.push_back(*entry);
+    for (const std::string& entry : extraEnvironment)
+        environment.push_back(const_cast<char*>(entry.c_str()));
+    environment.push_back(nullptr);
+
+    pid_t child = 0;
+    const int spawnError = posix_spawn(&child, args[0], &actions, nullptr, args.data(),
+                                       environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawnError != 0) throw std::runtime_error("cannot start " + argv.front());
+
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    ProcessResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = ReadWholeFile(outPath);
+    result.err = ReadWholeFile(errPath);
+    return result;
+}
+
+}  // namespace orvane::testing

@@ -1,0 +1,36 @@
+#include "support/RecordingShell.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::testing {
+
+Answer RecordingShell::Ask(const Question& question) {
+    events_.emplace_back(question);
+    if (question.buttons == Buttons::Ok) return Answer::Ok;
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected question: " << question.title << " / " << question.text;
+        return Answer::Cancel;
+    }
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::filesystem::path> RecordingShell::PickFolder() {
+    events_.emplace_back(FolderPickEvent{});
+    if (folders_.empty()) {
+        ADD_FAILURE() << "unexpected folder pick";
+        return std::nullopt;
+    }
+    auto folder = folders_.front();
+    folders_.pop_front();
+    return folder;
+}
+
+std::vector<int> RecordingShell::progress() const {
+    std::vector<int> positions;
+    for (const ProgressEvent& event : Only<ProgressEvent>()) positions.push_back(event.position);
+    return positions;
+}
+
+}  // namespace orvane::testing
