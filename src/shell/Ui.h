@@ -8,6 +8,7 @@
 
 #include "shell/Language.h"
 #include "shell/Shell.h"
+#include "shell/ShellTexts.h"
 
 namespace orvane {
 
@@ -26,6 +27,7 @@ public:
     std::string_view Text(std::string_view korean, std::string_view english) const {
         return PickText(language_, korean, english);
     }
+    std::string_view Text(TextPair text) const { return PickText(language_, text); }
     std::string_view Message(int koreanId) const;
     std::string_view TitleText(Title title) const;
 
@@ -47,6 +49,7 @@ public:
     void Notify(std::string_view korean, std::string_view english) {
         Ask(korean, english, Title::Notice, Buttons::Ok);
     }
+    void Notify(TextPair text) { Notify(text.korean, text.english); }
 
     void Pause(std::chrono::milliseconds duration) { shell_.Pause(duration); }
     std::optional<std::filesystem::path> PickFolder() { return shell_.PickFolder(); }

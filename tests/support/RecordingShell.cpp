@@ -34,3 +34,16 @@ std::vector<int> RecordingShell::progress() const {
 }
 
 }  // namespace orvane::testing
+
+namespace orvane {
+
+void PrintTo(const StatusLine& line, std::ostream* out) {
+    *out << "{" << line.stringId << ", \"" << line.text << "\"}";
+}
+
+void PrintTo(const Question& question, std::ostream* out) {
+    *out << "{\"" << question.text << "\", \"" << question.title << "\", "
+         << static_cast<int>(question.buttons) << "}";
+}
+
+}  // namespace orvane

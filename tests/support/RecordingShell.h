@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -60,3 +61,9 @@ private:
 };
 
 }  // namespace orvane::testing
+
+namespace orvane {
+// Readable failure messages for the shell's values.
+void PrintTo(const StatusLine& line, std::ostream* out);
+void PrintTo(const Question& question, std::ostream* out);
+}  // namespace orvane

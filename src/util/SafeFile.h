@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace orvane {
+
+// True when `name` can be used as one file name inside a folder: not empty,
+// not "." or "..", and without separators or control characters. Names that
+// come from the server or the device pass here before they become paths.
+bool IsSafeFileName(std::string_view name);
+
+// Writes a file under a temporary name in the target's folder and renames it
+// over the target only when every byte is written and flushed, so that an
+// interruption leaves either the old file or the new one, never a part.
+// Destroying an uncommitted writer removes the temporary file.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Each returns false and keeps the errno in error() on failure.
+    bool Open();
+    bool Write(std::string_view bytes);
+    bool Commit();
+
+    int error() const { return error_; }
+
+private:
+    bool Fail();
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// The whole write in one call.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         int* error = nullptr);
+
+}  // namespace orvane

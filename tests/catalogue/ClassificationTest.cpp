@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/BinaryClubList.h"
+#include "catalogue/Classification.h"
+#include "catalogue/SaveDeviceZone.h"
+#include "catalogue/ZoneLoaders.h"
+#include "support/CatalogueFixture.h"
+
+namespace orvane {
+namespace {
+
+using testing::ReadWholeFile;
+
+CourseNode Course(std::string name, std::int32_t id, double version) {
+    CourseNode course;
+    course.zone = 0;
+    course.shortKey = ShortKeyFor(name);
+    course.name = std::move(name);
+    course.title = course.name + " CC";
+    course.id = id;
+    course.version = version;
+    course.lat = 37.5;
+    course.lon = 127.25;
+    course.points = {{{1000, 2000}, {-500, 0}, {0, -1500}}};
+    ComputeBounds(course);
+    return course;
+}
+
+class Classification : public testing::CatalogueFixture {
+protected:
+    Classification() {
+        std::filesystem::create_directories(deviceFolder_.path() / "Course_V40");
+        std::filesystem::create_directories(deviceFolder_.path() / "ClubList");
+    }
+
+    std::vector<CourseNode>& Catalogue(std::size_t zone = 0) { return data_.CatalogueList[zone]; }
+    std::vector<CourseNode>& Device(std::size_t zone = 0) { return data_.DeviceList[zone]; }
+    std::vector<Mark> Marks(std::size_t zone = 0) {
+        std::vector<Mark> marks;
+        for (const CourseNode& course : Catalogue(zone)) marks.push_back(course.mark);
+        return marks;
+    }
+};
+
+TEST_F(Classification, MarksFollowNameVersionAndId) {
+    Catalogue() = {Course("MISSING", 10010101, 1.0), Course("NEWER", 10010102, 1.30),
+                   Course("SAME", 10010103, 1.25),   Course("OLDER", 10010104, 1.00),
+                   Course("MOVED", 10010105, 1.25),  Course("TWICE", 10010106, 1.25),
+                   Course("WILD", 9990001, 1.25)};
+    Device() = {Course("NEWER", 10010102, 1.25), Course("SAME", 10010103, 1.25),
+                Course("OLDER", 10010104, 1.25), Course("MOVED", 10020101, 1.25),
+                Course("TWICE", 10020202, 1.25), Course("TWICE", 10010106, 1.25),
+                Course("WILD", 12340001, 1.25)};
+    ClassifyCourses(data_);
+    using enum Mark;
+    EXPECT_EQ(Marks(), (std::vector<Mark>{New, Updated, Stored, Stored, New, Stored, Stored}));
+}
+
+TEST_F(Classification, AliasesNameBothSides) {
+    SetModel(4, "Course_V40");
+    data_.AliasList[2] = {CourseNode{.name = "LONGCOURSENAME", .fileKey = "_0000123"}};
+    Catalogue(2) = {Course("LONGCOURSENAME", 20010101, 1.0)};
+    CourseNode stored = Course("", 20010101, 1.0);
+    stored.fileKey = "_0000123";
+    Device(2) = {stored};
+    ClassifyCourses(data_);
+    EXPECT_EQ(Catalogue(2)[0].fileKey, "_0000123");
+    EXPECT_EQ(Device(2)[0].name, "LONGCOURSENAME");
+    EXPECT_EQ(Marks(2), (std::vector<Mark>{Mark::Stored}));
+}
+
+TEST_F(Classification, FirstGenerationDropsCoursesWhoseMapIsGone) {
+    SetModel(4, "Course_V40");
+    Catalogue() = {Course("HASMAP", 50101234, 1.0), Course("NOMAP", 1234567, 1.0)};
+    Device() = {Course("HASMAP", 50101234, 1.0), Course("NOMAP", 1234567, 1.0)};
+    deviceFolder_.Write("Cour107/000012/34/HASMAP__.dat", "map");
+    // A folder where the map should be is no map.
+    std::filesystem::create_directories(deviceFolder_.path() / "Cour107/012345/67/NOMAP___.dat");
+    ClassifyCourses(data_);
+    int looked = 0;
+    CheckDeviceMaps(device_, data_, [&] { ++looked; });
+    EXPECT_EQ(looked, 2);
+    ASSERT_EQ(Device().size(), 1u);
+    EXPECT_EQ(Device()[0].name, "HASMAP");
+    EXPECT_EQ(Marks(), (std::vector<Mark>{Mark::Stored, Mark::New}));
+}
+
+TEST_F(Classification, SavedTextListLeavesOutNewAndKeepsTheDeviceVersionOfUpdated) {
+    Catalogue() = {Course("KEEP", 10010101, 1.0), Course("FRESH", 10010102, 1.0),
+                   Course("BUMP", 10010103, 1.5)};
+    Device() = {Course("BUMP", 10010199, 1.25), Course("KEEP", 10010101, 1.0)};
+    ClassifyCourses(data_);
+    ASSERT_EQ(SaveDeviceZone(context_, 0), 0);
+    EXPECT_EQ(ReadWholeFile(deviceFolder_.path() / "Course_V40/ClubListKorea.dat"),
+              "KEEP \"KEEP CC\" 10010101 37.500000 127.250000 1000 2000 -500 0 0 -1500 1.00\n"
+              "BUMP \"BUMP CC\" 10010199 37.500000 127.250000 1000 2000 -500 0 0 -1500 1.25\n");
+
+    // What was saved reads back as the same device list.
+    LoadDeviceZone(context_, 0);
+    ASSERT_EQ(Device().size(), 2u);
+    EXPECT_EQ(Device()[1].id, 10010199);
+    EXPECT_TRUE(data_.DeviceText[0].empty());
+}
+
+TEST_F(Classification, SavedFirstGenerationListIsBinary) {
+    SetModel(4, "Course_V40");
+    Catalogue(1) = {Course("ABC", 10010101, 1.25)};
+    ClassifyCourses(data_);
+    Catalogue(1)[0].mark = Mark::Stored;
+    ASSERT_EQ(SaveDeviceZone(context_, 1), 0);
+    std::string expected;
+    AppendBinaryRecord(expected, Catalogue(1)[0]);
+    EXPECT_EQ(ReadWholeFile(deviceFolder_.path() / "ClubList/Cl_China.dat"), expected);
+    EXPECT_EQ(expected.size(), 33u);  // key, blank, five numbers, version, CR LF
+}
+
+TEST_F(Classification, CatalogueZonesLoadFromTheWorkingFolderOnce) {
+    const std::string text = "ABC \"Alpha\" 10010101 37.5 127.0 0 0 0 0 0 0 1.25\r\n";
+    workFolder_.Write("ClubListChina.dat", text);
+    LoadCatalogueZone(context_, 1);
+    ASSERT_EQ(Catalogue(1).size(), 1u);
+    EXPECT_EQ(data_.CatalogueTextLength[1], text.size());
+    EXPECT_FALSE(std::filesystem::exists(workFolder_.path() / "ClubListChina.dat"));
+    // With no new file the zone keeps what it had.
+    LoadCatalogueZone(context_, 1);
+    EXPECT_EQ(Catalogue(1).size(), 1u);
+    EXPECT_EQ(FindCatalogueCourse(data_, "ABC"), &Catalogue(1)[0]);
+    EXPECT_EQ(FindCatalogueCourse(data_, "XYZ"), nullptr);
+}
+
+}  // namespace
+}  // namespace orvane
