@@ -6,12 +6,30 @@
 #include <map>
 
 #include "platform/UdevVolumeSource.h"
+#include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
+#include "platform/CurlHttpClient.h"
 
 namespace orvane::cli {
 
 std::unique_ptr<VolumeSource> CliContext::MakeVolumeSource() const {
     return std::make_unique<UdevVolumeSource>(mountInfoPath);
+}
+
+std::string CliContext::ServerUrl() const { return server ? *server : DefaultServerUrl(); }
+
+std::filesystem::path CliContext::WorkFolder() const {
+    std::filesystem::path folder;
+    if (workdir) {
+        folder = *workdir;
+    } else if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache) {
+        folder = std::filesystem::path(cache) / "orvane-manager";
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::filesystem::path(home ? home : "/tmp") / ".cache" / "orvane-manager";
+    }
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -26,6 +44,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     bool json = false;
     bool yes = false, no = false, cancel = false;
     app.add_option("--device", device, "Use this folder as the device instead of looking for it");
+    std::optional<std::string> server;
+    std::optional<std::string> workdir;
+    app.add_option("--server", server, "Update server, http://host[:port]");
+    app.add_option("--workdir", workdir, "Working folder for fetched files");
     app.add_option("--lang", lang, "Interface language (default: from the locale)")
         ->check(CLI::IsMember({"ko", "en"}));
     app.add_flag("--json", json, "Print the result as JSON");
@@ -37,6 +59,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto* devices = app.add_subcommand("devices", "List the storage volumes discovery looks at");
     auto* deviceInfo = app.add_subcommand("device-info", "Show the device's version values");
+    auto* connect = app.add_subcommand("connect", "Run the connection sequence and count the courses");
+    auto* zoneCommand = app.add_subcommand("zone", "Print a zone's catalogue and device courses");
+    int zone = 0;
+    zoneCommand->add_option("zone", zone, "Zone number")->required()->check(CLI::Range(0, 27));
+    auto* firmware = app.add_subcommand("firmware", "Offer a firmware upgrade of the device");
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -50,6 +77,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     context.language = lang ? (*lang == "ko" ? Language::Korean : Language::English)
                             : LanguageFromLocale([](const char* name) { return std::getenv(name); });
     context.json = json;
+    context.server = server;
+    if (workdir) context.workdir = *workdir;
     if (yes) context.answer = GivenAnswer::Yes;
     if (no) context.answer = GivenAnswer::No;
     if (cancel) context.answer = GivenAnswer::Cancel;
@@ -57,6 +86,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     if (*devices) return DevicesCommand(context);
     if (*deviceInfo) return DeviceInfoCommand(context);
+    try {
+        if (*connect) return ConnectCommand(context);
+        if (*zoneCommand) return ZoneCommand(context, zone);
+        if (*firmware) return FirmwareCommand(context);
+    } catch (const std::exception& error) {
+        err << "orvane-cli: " << error.what() << '\n';
+        return 1;
+    }
     return 2;
 }
 

@@ -20,10 +20,16 @@ struct CliContext {
     bool json = false;
     std::optional<GivenAnswer> answer;
     std::string mountInfoPath = "/proc/self/mountinfo";
+    std::optional<std::string> server;
+    std::optional<std::filesystem::path> workdir;
     std::ostream& out;
     std::ostream& err;
 
     std::unique_ptr<VolumeSource> MakeVolumeSource() const;
+    // --server, else the ORVANE_SERVER environment variable, else the build's default.
+    std::string ServerUrl() const;
+    // --workdir, else the user's cache folder; created when missing.
+    std::filesystem::path WorkFolder() const;
 };
 
 int Run(int argc, char** argv);

@@ -24,6 +24,9 @@ inline constexpr TextPair VersionUnreadable{"단말기의 버전을 가져오지
                                             "Failed to get the version information of the device."};
 inline constexpr TextPair UsaZoneProgress{"미국 Clublist 분석 중 입니다. (zone = %d)",
                                           "Analyzing USA's Clublist. (zone = %d)"};
+// Every transfer, deletion, firmware and record command refuses with this
+// while a transfer runs.
+inline constexpr TextPair NotFinishedDownloading{"다운로드 중 입니다.", "Not finished downloading."};
 inline constexpr TextPair AboutCaption{"Orvane Manager 정보", "Orvane Manager Information"};
 }  // namespace text
 

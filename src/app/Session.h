@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+
+#include "catalogue/CatalogueContext.h"
+#include "catalogue/CatalogueData.h"
+#include "device/DeviceLink.h"
+#include "net/HttpClient.h"
+#include "server/ServerState.h"
+#include "shell/Ui.h"
+
+namespace orvane {
+
+// Everything that lives for one run of the program, owned in one place.
+// Tests build as many independent sessions as they like.
+struct Session {
+    Session(Shell& shell, Language language, HttpClient& updateServer,
+            std::filesystem::path workFolder)
+        : ui(shell, language), http(updateServer), catalogueContext{device, catalogue, ui, http,
+                                                              std::move(workFolder)} {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Ui ui;
+    DeviceLink device;
+    CatalogueData catalogue;
+    ServerState server;
+    HttpClient& http;
+    CatalogueContext catalogueContext;
+};
+
+}  // namespace orvane

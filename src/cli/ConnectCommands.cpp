@@ -1,0 +1,121 @@
+#include "cli/ConnectCommands.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "app/ConnectDevice.h"
+#include "catalogue/CatalogueCounts.h"
+#include "cli/DeviceCommands.h"
+#include "device/Discovery.h"
+#include "platform/CurlHttpClient.h"
+#include "server/Firmware.h"
+#include "shell/ResultCode.h"
+
+namespace orvane::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+// One connection run from the command line: a terminal shell (on standard
+// error when standard output carries JSON), the server, and the device from
+// --device or discovery.
+class ConnectedRun {
+public:
+    explicit ConnectedRun(const CliContext& context)
+        : shell_(context.json ? context.err : context.out, context.answer, true),
+          http_(context.ServerUrl()),
+          session_(shell_, context.language, http_, context.WorkFolder()) {
+        if (context.device) {
+            PickDeviceRoot(session_.device, *context.device);
+        } else {
+            FindDevice(session_.device, *context.MakeVolumeSource());
+        }
+        connected_ = ConnectDevice(session_);
+    }
+
+    Session& session() { return session_; }
+    bool connected() const { return connected_; }
+
+private:
+    TerminalShell shell_;
+    CurlHttpClient http_;
+    Session session_;
+    bool connected_ = false;
+};
+
+std::string_view MarkText(Mark mark) {
+    switch (mark) {
+        case Mark::New: return "N";
+        case Mark::Updated: return "U";
+        case Mark::Stored: return "";
+    }
+    return "";
+}
+
+ordered_json CourseJson(const CourseNode& course) {
+    ordered_json points = ordered_json::array();
+    for (const PointOffset& point : course.points) points.push_back({point.dLat, point.dLon});
+    return {{"zone", course.zone},       {"id", course.id},
+            {"title", course.title},     {"name", course.name},
+            {"fileKey", course.fileKey}, {"shortKey", course.shortKey},
+            {"mark", MarkText(course.mark)}, {"version", course.version},
+            {"maxLat", course.maxLat},   {"minLat", course.minLat},
+            {"minLon", course.minLon},   {"maxLon", course.maxLon},
+            {"lat", course.lat},         {"lon", course.lon},
+            {"points", points}};
+}
+
+ordered_json GroupJson(const GroupCounts& group) {
+    return {{"total", group.total}, {"N", group.added}, {"U", group.modified}};
+}
+
+ordered_json CoursesJson(const std::vector<CourseNode>& courses) {
+    ordered_json list = ordered_json::array();
+    for (const CourseNode& course : courses) list.push_back(CourseJson(course));
+    return list;
+}
+
+}  // namespace
+
+int ConnectCommand(const CliContext& context) {
+    ConnectedRun run(context);
+    Session& session = run.session();
+    const CatalogueCountsResult counts = CatalogueCounts(session.catalogue);
+    if (context.json) {
+        ordered_json summary = DeviceJson(session.device, run.connected() ? 0 : 1);
+        summary.erase("result");
+        summary["connected"] = run.connected();
+        summary["korea"] = GroupJson(counts.korea);
+        summary["overseas"] = GroupJson(counts.overseas);
+        summary["usa"] = GroupJson(counts.usa);
+        context.out << summary.dump(2) << '\n';
+    } else {
+        context.out << session.device.DeviceVersionLine << '\n';
+        const auto line = [&](std::string_view group, const GroupCounts& c) {
+            context.out << group << ": " << c.total << " courses, " << c.added << " added, "
+                        << c.modified << " modified\n";
+        };
+        line("Korea", counts.korea);
+        line("Overseas", counts.overseas);
+        line("USA", counts.usa);
+    }
+    return run.connected() ? 0 : 1;
+}
+
+int ZoneCommand(const CliContext& context, int zone) {
+    ConnectedRun run(context);
+    const auto z = static_cast<std::size_t>(zone);
+    const ordered_json lists = {{"catalogue", CoursesJson(run.session().catalogue.CatalogueList[z])},
+                                {"device", CoursesJson(run.session().catalogue.DeviceList[z])}};
+    context.out << lists.dump(2) << '\n';
+    return run.connected() ? 0 : 1;
+}
+
+int FirmwareCommand(const CliContext& context) {
+    ConnectedRun run(context);
+    if (!run.connected()) return 1;
+    OnFirmwareCommand(run.session().catalogueContext, run.session().server, false);
+    return 0;
+}
+
+}  // namespace orvane::cli
