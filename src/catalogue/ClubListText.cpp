@@ -35,15 +35,10 @@ std::size_t SkipLine(const std::string& text, std::size_t position, std::size_t 
     return position;
 }
 
-void ApplyName(CourseNode& course, std::string name, ClubListSide side) {
-    if (side == ClubListSide::Catalogue) {
-        course.shortKey = ShortKeyFor(name);
-        course.name = std::move(name);
-    } else if (name.starts_with('_')) {
-        course.fileKey = std::move(name);
-    } else {
-        course.name = std::move(name);
-    }
+void ApplyName(CourseNode& course, std::string& name, ClubListSide side) {
+    if (side == ClubListSide::Catalogue) course.shortKey = ShortKeyFor(name);
+    const bool alias = side == ClubListSide::Device && name.starts_with('_');
+    (alias ? course.fileKey : course.name).swap(name);
 }
 
 }  // namespace
@@ -104,7 +99,7 @@ std::vector<CourseNode> ParseTextClubList(const std::string& text, int zone, Clu
             continue;
         }
         course.zone = zone;
-        ApplyName(course, std::move(name), side);
+        ApplyName(course, name, side);
         courses.push_back(std::move(course));
     }
     return courses;
