@@ -53,7 +53,8 @@ std::vector<std::filesystem::path> WriteDemoDevices(const std::filesystem::path&
         std::ofstream version(root / "System" / "Ver.ini", std::ios::binary | std::ios::trunc);
         // The device writes its build date after the two tokens; readers ignore it.
         version << device.versionText << "\r\n2026-11-20\r\n";
-        if (!version) throw std::runtime_error("cannot write " + (root / "System/Ver.ini").string());
+        if (!version)
+            throw std::runtime_error("cannot write " + (root / "System/Ver.ini").string());
         folders.push_back(root);
     }
     return folders;

@@ -13,7 +13,9 @@ public:
     explicit DemoRandom(std::uint32_t seed) : engine_(seed) {}
 
     // 0 <= n < bound.
-    std::uint32_t Below(std::uint32_t bound) { return bound == 0 ? 0 : static_cast<std::uint32_t>(engine_() % bound); }
+    std::uint32_t Below(std::uint32_t bound) {
+        return bound == 0 ? 0 : static_cast<std::uint32_t>(engine_() % bound);
+    }
     int Between(int low, int high);
 
 private:

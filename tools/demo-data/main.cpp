@@ -1,22 +1,65 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "DemoCatalogue.h"
 #include "DemoDevices.h"
+#include "DemoFirmware.h"
+#include "DemoInventory.h"
+#include "DemoMaps.h"
+#include "DemoServer.h"
+
+namespace {
+
+// Each part of the demo draws from its own stream, so that a bigger catalogue
+// leaves the devices' version files as they were for the same seed.
+std::uint32_t StreamSeed(std::uint32_t seed, std::uint32_t stream) {
+    return seed ^ (0x9E3779B9u * (stream + 1));
+}
+
+constexpr std::uint32_t kCatalogueStream = 1;
+constexpr std::uint32_t kMapStream = 2;
+constexpr std::uint32_t kFirmwareStream = 3;
+constexpr std::uint32_t kFirstDeviceStream = 100;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes seeded demo data for Orvane Manager", "orvane-demo-data"};
     std::string out = "demo";
     std::uint32_t seed = 20261206;
+    int courses = orvane::demo::kDefaultCourseCount;
+    // Aliases have seven digits; far beyond this many courses they run out.
+    constexpr int kMostCourses = 500000;
     app.add_option("--out", out, "Folder to write into")->capture_default_str();
     app.add_option("--seed", seed, "Seed of the generator")->capture_default_str();
+    app.add_option("--courses", courses,
+                   "Courses in the server's catalogue (the real world has about 45000)")
+        ->capture_default_str()
+        ->check(CLI::Range(0, kMostCourses));
     CLI11_PARSE(app, argc, argv);
 
     try {
-        orvane::demo::DemoRandom random(seed);
-        const auto devices = orvane::demo::DemoDeviceFamilies(random);
-        for (const auto& folder : orvane::demo::WriteDemoDevices(out, devices)) {
-            std::cout << folder.string() << '\n';
+        namespace demo = orvane::demo;
+        demo::DemoRandom random(seed);
+        const auto devices = demo::DemoDeviceFamilies(random);
+        const auto folders = demo::WriteDemoDevices(out, devices);
+
+        const demo::DemoCatalogue catalogue =
+            demo::GenerateCatalogue(StreamSeed(seed, kCatalogueStream), courses);
+        const auto server = demo::WriteServerTree(out, catalogue);
+        demo::DemoRandom mapRandom(StreamSeed(seed, kMapStream));
+        demo::WriteServerMaps(server, catalogue, mapRandom);
+        demo::DemoRandom firmwareRandom(StreamSeed(seed, kFirmwareStream));
+        demo::WriteFirmwareTree(server, devices, firmwareRandom);
+
+        for (std::size_t i = 0; i < devices.size(); ++i) {
+            demo::DemoRandom picks(
+                StreamSeed(seed, kFirstDeviceStream + static_cast<std::uint32_t>(i)));
+            demo::WriteDeviceCourses(folders[i], devices[i],
+                                     demo::PickDeviceCourses(picks, catalogue));
+            std::cout << folders[i].string() << '\n';
         }
+        std::cout << server.string() << '\n';
     } catch (const std::exception& error) {
         std::cerr << "orvane-demo-data: " << error.what() << '\n';
         return 1;

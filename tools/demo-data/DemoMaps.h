@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "DemoCatalogue.h"
+#include "DemoRandom.h"
+
+namespace orvane::demo {
+
+// `length` seeded bytes behind a recognisable header, standing in for a map
+// or firmware image that only the device can read.
+std::string PlausibleBytes(DemoRandom& random, std::string_view header, std::size_t length);
+
+// Writes a map of 50 to 400 KB for every catalogue course where the server
+// keeps it for each model family: "<CourseFolder>/%06d/%02d/<stem>.dat" and,
+// for first-generation devices, "Cour107/<remapped>/<stem>.dat". The copies
+// of one map are hard links to one file.
+void WriteServerMaps(const std::filesystem::path& server, const DemoCatalogue& catalogue,
+                     DemoRandom& random);
+
+}  // namespace orvane::demo
