@@ -17,7 +17,8 @@ class DeviceCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         const ProcessResult generated =
-            RunProcess({ORVANE_DEMO_DATA, "--out", demo_.path().string(), "--seed", "7"});
+            RunProcess({ORVANE_DEMO_DATA, "--out", demo_.path().string(), "--seed", "7",
+                        "--courses", "0", "--no-maps"});
         ASSERT_EQ(generated.exitCode, 0) << generated.err;
     }
 

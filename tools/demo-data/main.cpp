@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
                    "Courses in the server's catalogue (the real world has about 45000)")
         ->capture_default_str()
         ->check(CLI::Range(0, kMostCourses));
+    bool maps = true;
+    app.add_flag("!--no-maps", maps,
+                 "Leave the course maps out (a world-size catalogue's maps take gigabytes)");
     CLI11_PARSE(app, argc, argv);
 
     try {
@@ -47,8 +50,10 @@ int main(int argc, char** argv) {
         const demo::DemoCatalogue catalogue =
             demo::GenerateCatalogue(StreamSeed(seed, kCatalogueStream), courses);
         const auto server = demo::WriteServerTree(out, catalogue);
-        demo::DemoRandom mapRandom(StreamSeed(seed, kMapStream));
-        demo::WriteServerMaps(server, catalogue, mapRandom);
+        if (maps) {
+            demo::DemoRandom mapRandom(StreamSeed(seed, kMapStream));
+            demo::WriteServerMaps(server, catalogue, mapRandom);
+        }
         demo::DemoRandom firmwareRandom(StreamSeed(seed, kFirmwareStream));
         demo::WriteFirmwareTree(server, devices, firmwareRandom);
 
