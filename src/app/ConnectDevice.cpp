@@ -99,6 +99,8 @@ bool ConnectDevice(Session& session) {
         ReadRecordList(session);
     }
     ui.SetProgress(990);
+    session.browser.SetUpForMarket();
+    session.browser.ShowArea();
     ui.SetProgress(1000);
     ui.ShowStatus(message::ConnectionCompleted);
     return true;

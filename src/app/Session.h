@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "browser/Browser.h"
 #include "catalogue/CatalogueContext.h"
 #include "catalogue/CatalogueData.h"
 #include "device/DeviceLink.h"
@@ -16,8 +17,10 @@ namespace orvane {
 struct Session {
     Session(Shell& shell, Language language, HttpClient& updateServer,
             std::filesystem::path workFolder)
-        : ui(shell, language), http(updateServer), catalogueContext{device, catalogue, ui, http,
-                                                              std::move(workFolder)} {}
+        : ui(shell, language),
+          http(updateServer),
+          catalogueContext{device, catalogue, ui, http, std::move(workFolder)},
+          browser(catalogue, device, ui) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -27,6 +30,7 @@ struct Session {
     ServerState server;
     HttpClient& http;
     CatalogueContext catalogueContext;
+    Browser browser;
 };
 
 }  // namespace orvane

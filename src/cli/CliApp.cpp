@@ -6,6 +6,8 @@
 #include <map>
 
 #include "platform/UdevVolumeSource.h"
+#include "cli/AreaCommands.h"
+#include "cli/BrowserCommands.h"
 #include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
 #include "platform/CurlHttpClient.h"
@@ -64,6 +66,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     int zone = 0;
     zoneCommand->add_option("zone", zone, "Zone number")->required()->check(CLI::Range(0, 27));
     auto* firmware = app.add_subcommand("firmware", "Offer a firmware upgrade of the device");
+    auto* areas = app.add_subcommand("areas", "Print the areas the course list is browsed by");
+    auto* courses = app.add_subcommand("courses", "Connect, choose the area tabs and list the courses");
+    std::vector<int> tabs;
+    courses->add_option("--tabs", tabs, "Continent, country, region and sub-area tab (T,C,R,S)")
+        ->delimiter(',')
+        ->expected(1, 4);
+    auto* search = app.add_subcommand("search", "Connect and search the catalogue by course name");
+    std::string searchText;
+    search->add_option("text", searchText, "One word, or two separated by a blank")->required();
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -86,10 +97,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     if (*devices) return DevicesCommand(context);
     if (*deviceInfo) return DeviceInfoCommand(context);
+    if (*areas) return AreasCommand(context);
     try {
         if (*connect) return ConnectCommand(context);
         if (*zoneCommand) return ZoneCommand(context, zone);
         if (*firmware) return FirmwareCommand(context);
+        if (*courses) return CoursesCommand(context, tabs);
+        if (*search) return SearchCommand(context, searchText);
     } catch (const std::exception& error) {
         err << "orvane-cli: " << error.what() << '\n';
         return 1;

@@ -3,11 +3,9 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "app/ConnectDevice.h"
 #include "catalogue/CatalogueCounts.h"
+#include "cli/ConnectedRun.h"
 #include "cli/DeviceCommands.h"
-#include "device/Discovery.h"
-#include "platform/CurlHttpClient.h"
 #include "server/Firmware.h"
 #include "shell/ResultCode.h"
 
@@ -15,33 +13,6 @@ namespace orvane::cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-// One connection run from the command line: a terminal shell (on standard
-// error when standard output carries JSON), the server, and the device from
-// --device or discovery.
-class ConnectedRun {
-public:
-    explicit ConnectedRun(const CliContext& context)
-        : shell_(context.json ? context.err : context.out, context.answer, true),
-          http_(context.ServerUrl()),
-          session_(shell_, context.language, http_, context.WorkFolder()) {
-        if (context.device) {
-            PickDeviceRoot(session_.device, *context.device);
-        } else {
-            FindDevice(session_.device, *context.MakeVolumeSource());
-        }
-        connected_ = ConnectDevice(session_);
-    }
-
-    Session& session() { return session_; }
-    bool connected() const { return connected_; }
-
-private:
-    TerminalShell shell_;
-    CurlHttpClient http_;
-    Session session_;
-    bool connected_ = false;
-};
 
 std::string_view MarkText(Mark mark) {
     switch (mark) {

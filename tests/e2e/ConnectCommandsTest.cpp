@@ -110,6 +110,38 @@ TEST_F(ConnectCommands, AnUnreachableServerIsToldAndNothingConnects) {
     EXPECT_NE(run.err.find("[Notice] No Internet connection."), std::string::npos);
 }
 
+TEST_F(ConnectCommands, CoursesListsTheChosenAreaWithItsCounts) {
+    const ProcessResult run = Cli({"courses", "--tabs", "1,1", "--json"}, "model9-us");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json view = json::parse(run.out);
+    EXPECT_EQ(view["selection"], 101);
+    EXPECT_EQ(view["subAreaVisible"], true);
+    EXPECT_EQ(view["tabs"]["region"]["labels"].size(), 51u);
+    EXPECT_EQ(view["tabs"]["subArea"]["labels"][0], "All Counties");
+    int stored = 0, added = 0, modified = 0;
+    for (const json& row : view["rows"]) {
+        stored += row["stored"] != " " ? 1 : 0;
+        added += row["added"] != "" ? 1 : 0;
+        modified += row["modified"] != "" ? 1 : 0;
+        EXPECT_EQ(row["checked"], false);
+    }
+    EXPECT_EQ(view["counts"]["stored"], stored);
+    EXPECT_EQ(view["counts"]["added"], added);
+    EXPECT_EQ(view["headings"][0], "Stored Courses (" + std::to_string(stored) + ")");
+    EXPECT_EQ(view["headings"][2], "Modified Courses (" + std::to_string(modified) + ")");
+    EXPECT_TRUE(view["memoryLine"].get<std::string>().starts_with(
+        "[Remained Memory Space(Map Count)]: "));
+}
+
+TEST_F(ConnectCommands, SearchListsMatchesUnderTheResultsTab) {
+    const ProcessResult run = Cli({"search", "GOLF", "--json"}, "model7-kr");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json view = json::parse(run.out);
+    EXPECT_EQ(view["selection"], 400);
+    ASSERT_FALSE(view["rows"].empty());
+    EXPECT_EQ(Cli({"search", "no-such-course-anywhere"}, "model7-kr").exitCode, 1);
+}
+
 TEST_F(ConnectCommands, FirmwareUpgradeIsOfferedAndStoredWithYes) {
     TempFolder device;
     std::filesystem::copy(demo_->path() / "devices/model9-us", device.path(),

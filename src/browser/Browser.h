@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "browser/AreaQuery.h"
+#include "browser/CourseList.h"
+#include "catalogue/CatalogueCounts.h"
+#include "catalogue/CatalogueData.h"
+#include "device/DeviceLink.h"
+#include "shell/Ui.h"
+
+namespace orvane {
+
+// One row of tabs: labels in the current language, the selected tab and
+// whether the strip is shown.
+struct TabStrip {
+    std::vector<std::string> labels;
+    int selected = 0;
+    bool visible = true;
+
+    // A refilled strip starts with its first tab selected.
+    void Fill(const std::vector<std::string_view>& newLabels);
+    void Clear() { Fill({}); }
+};
+
+// The catalogue browser without its widgets: four tab strips choose an area,
+// the course list shows the catalogue's courses of that area with their
+// stored and server versions, and a search lists courses by name. Front ends
+// mirror this state and call the handlers the way the person acts.
+class Browser {
+public:
+    Browser(const CatalogueData& data, DeviceLink& device, Ui& ui);
+
+    TabStrip continentTab;
+    TabStrip countryTab;
+    TabStrip regionTab;
+    TabStrip subAreaTab{{}, 0, false};
+    CourseList list;
+    std::vector<const CourseNode*> searchResults;
+    CatalogueCountsResult counts;
+    std::array<std::string, 3> headings;
+    std::int32_t remainingMapCount = 0;
+    std::string memoryLine;
+
+    int SelectionCode() const;
+
+    // The tab procedures, as the strips' selection changes call them.
+    void ShowArea();
+    void ContinentChanged();
+    void CountryChanged();
+    void SubAreaChanged();
+    // The jump buttons: continent `index`, then ContinentChanged.
+    void SelectContinent(int index);
+    // A person clicking a tab.
+    void SelectCountry(int tab);
+    void SelectRegion(int tab);
+    void SelectSubArea(int tab);
+
+    void ColumnHeaderClicked(int column);
+    void RefreshHeaders();
+    void UpdateMemoryLine();
+    // Lists the courses whose names hold the text's words; tells the person
+    // when there is no text or nothing is found. True when something was found.
+    bool SearchCourses(std::string_view text);
+    // After a language switch: every text again in the new language, the
+    // status line included.
+    void RebuildBrowser();
+    // The connection's tab set-up for the device's market.
+    void SetUpForMarket();
+
+private:
+    void RebuildTabs();
+    void FillRegionTabFor(int selectionCode);
+    void RefillSubdividedRegions(int selectionCode);
+    void ListFills(const std::vector<AreaFill>& fills, int regionSelection);
+    void ListSearchResults();
+    void FinishListing();
+    std::string DisplayName(const CourseNode& course, bool namedInEnglish) const;
+
+    const CatalogueData& data_;
+    DeviceLink& device_;
+    Ui& ui_;
+};
+
+}  // namespace orvane
