@@ -10,6 +10,7 @@
 #include "cli/BrowserCommands.h"
 #include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
+#include "cli/PackCommands.h"
 #include "platform/CurlHttpClient.h"
 
 namespace orvane::cli {
@@ -75,6 +76,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto* search = app.add_subcommand("search", "Connect and search the catalogue by course name");
     std::string searchText;
     search->add_option("text", searchText, "One word, or two separated by a blank")->required();
+    auto* pack = app.add_subcommand("pack", "Write a file as a packed record file");
+    auto* unpack = app.add_subcommand("unpack", "Write out what a packed record file holds");
+    std::string packIn, packOut;
+    for (auto* command : {pack, unpack}) {
+        command->add_option("in", packIn, "File to read")->required();
+        command->add_option("out", packOut, "File to write")->required();
+    }
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -104,6 +112,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*firmware) return FirmwareCommand(context);
         if (*courses) return CoursesCommand(context, tabs);
         if (*search) return SearchCommand(context, searchText);
+        if (*pack) return PackCommand(context, packIn, packOut);
+        if (*unpack) return UnpackCommand(context, packIn, packOut);
     } catch (const std::exception& error) {
         err << "orvane-cli: " << error.what() << '\n';
         return 1;
