@@ -219,7 +219,10 @@ void Browser::SelectSubArea(int tab) {
 
 void Browser::ColumnHeaderClicked(int column) { list.ColumnHeaderClicked(column); }
 
-void Browser::RefreshHeaders() { headings = HeaderTexts(list.Counts(), ui_.language()); }
+void Browser::RefreshHeaders() {
+    headerCounts = list.Counts();
+    headings = HeaderTexts(headerCounts, ui_.language());
+}
 
 void Browser::UpdateMemoryLine() {
     const std::uint32_t freeBytes = device_.DeviceRoot.empty() ? 0 : FreeBytes(device_);

@@ -41,6 +41,8 @@ public:
     std::vector<const CourseNode*> searchResults;
     CatalogueCountsResult counts;
     std::array<std::string, 3> headings;
+    // The counts of the last header refresh.
+    HeaderCounts headerCounts;
     std::int32_t remainingMapCount = 0;
     std::string memoryLine;
 

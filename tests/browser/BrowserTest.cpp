@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "browser/Browser.h"
+#include "browser/InformationBox.h"
 #include "browser/MemoryLine.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
@@ -35,7 +36,7 @@ protected:
         auto& korea = data_.CatalogueList[0];
         korea = {Course(0, 50100101, "SEOUL", "서울 컨트리클럽", 1.25),
                  Course(0, 50100102, "ANYANG", "안양 골프장", 1.50, Mark::Updated),
-                 Course(0, 50100801, "JEJU", "제주 오션 클럽", 2.00, Mark::New)};
+                 Course(0, 50100008, "JEJU", "제주 오션 클럽", 2.00, Mark::New)};
         data_.DeviceList[0] = {Course(0, 50100102, "ANYANG", "", 1.25),
                                Course(0, 50100101, "SEOUL", "", 1.25)};
         // Texas courses carry the state's region number from the tables.
@@ -78,7 +79,7 @@ TEST_F(BrowserTest, KoreanCoursesShowTheirMarksAndVersions) {
     EXPECT_EQ(Column(kModifiedColumn),
               (std::vector<std::string>{"", "안양 골프장 [ v1.50 ]", ""}));
     EXPECT_EQ(Column(kNameColumn), (std::vector<std::string>{"SEOUL", "ANYANG", "JEJU"}));
-    EXPECT_EQ(Column(kIdColumn), (std::vector<std::string>{"50100101", "50100102", "50100801"}));
+    EXPECT_EQ(Column(kIdColumn), (std::vector<std::string>{"50100101", "50100102", "50100008"}));
     EXPECT_EQ(browser_->headings, (std::array<std::string, 3>{"저장되어있는 골프장 (2)",
                                                               "추가된 골프장 (1)",
                                                               "수정된 골프장 (1)"}));
@@ -168,6 +169,29 @@ TEST_F(BrowserTest, TheEuropeanAllViewListsEachCountryInTurn) {
     browser_->SelectContinent(2);
     EXPECT_EQ(browser_->SelectionCode(), 200);
     EXPECT_EQ(Column(kNameColumn), (std::vector<std::string>{"XX", "IT", "IE", "CH"}));
+}
+
+TEST_F(BrowserTest, InformationBoxNamesTheChosenArea) {
+    Open(Language::English);
+    EXPECT_EQ(AreaText(*browser_, Language::English), "Asia/Pacific \\\r\nAll");
+    browser_->SelectCountry(1);
+    EXPECT_EQ(AreaText(*browser_, Language::English), "Asia/Pacific \\\r\nKorea \\\r\nAll");
+    browser_->SelectRegion(8);
+    EXPECT_EQ(AreaText(*browser_, Language::Korean), "아시아/태평양 \\\r\n한국 \\\r\n제주도");
+    EXPECT_EQ(InformationText(*browser_, Language::English),
+              "Download All Courses\r\nAdded(1)/Modified(0)\r\nAt Selected Area\r\n\r\n"
+              "Asia/Pacific \\\r\nKorea \\\r\nJeju\r\n");
+    EXPECT_TRUE(InformationText(*browser_, Language::Korean).starts_with("선택지역에서\r\n추가(1)/수정된(0)"));
+
+    browser_->SelectContinent(1);
+    browser_->SelectCountry(1);
+    EXPECT_EQ(AreaText(*browser_, Language::English), "USA \\\r\nAlabama \\\r\nAll Counties");
+    browser_->SelectSubArea(1);
+    EXPECT_EQ(AreaText(*browser_, Language::English),
+              "USA \\\r\nAlabama \\\r\n" + browser_->subAreaTab.labels[1]);
+
+    ASSERT_TRUE(browser_->SearchCourses("texas"));
+    EXPECT_EQ(AreaText(*browser_, Language::English), "Searched");
 }
 
 TEST(VersionCellText, WritesWhatPrintfWould) {
