@@ -8,6 +8,7 @@
 #include "catalogue/ZoneLoaders.h"
 #include "device/DeviceVolume.h"
 #include "device/VersionFile.h"
+#include "records/RecordLists.h"
 #include "server/ServerCheck.h"
 #include "shell/ResultCode.h"
 #include "shell/ShellTexts.h"
@@ -67,7 +68,12 @@ void ReadRecordList(Session& session) {
     ui.SetProgress(850);
     ui.ShowStatus(message::AnalyzingUserData);
     ui.Pause(kShortPause);
-    LoadDeviceFile(session.catalogueContext, nullptr, "DataList.dat");
+    // The index is read here rather than kept by LoadDeviceFile: its list
+    // belongs to the records layer, which the catalogue cannot know.
+    const DeviceFileRead index = ReadDeviceFile(session.device, nullptr, "DataList.dat");
+    session.deviceRecords =
+        index.code == 0 ? BuildDeviceRecordList(session.catalogue, index.bytes)
+                        : std::vector<RecordEntry>{};
 }
 
 }  // namespace

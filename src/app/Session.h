@@ -1,12 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "browser/Browser.h"
 #include "catalogue/CatalogueContext.h"
 #include "catalogue/CatalogueData.h"
 #include "device/DeviceLink.h"
 #include "net/HttpClient.h"
+#include "records/RecordSaving.h"
+#include "records/RoundRecord.h"
 #include "server/ServerState.h"
 #include "shell/Ui.h"
 
@@ -31,6 +34,10 @@ struct Session {
     HttpClient& http;
     CatalogueContext catalogueContext;
     Browser browser;
+    // The device's round records as the connection listed them, and the
+    // record folder, chosen once per run.
+    std::vector<RecordEntry> deviceRecords;
+    RecordFolder recordFolder;
 };
 
 }  // namespace orvane

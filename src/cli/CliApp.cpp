@@ -11,6 +11,7 @@
 #include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
 #include "cli/PackCommands.h"
+#include "cli/RecordCommands.h"
 #include "platform/CurlHttpClient.h"
 
 namespace orvane::cli {
@@ -83,6 +84,19 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         command->add_option("in", packIn, "File to read")->required();
         command->add_option("out", packOut, "File to write")->required();
     }
+    auto* records = app.add_subcommand("records", "Connect and list the device's round records");
+    records->require_subcommand(0, 1);
+    auto* recordsSave = records->add_subcommand("save", "Save device round records to a folder");
+    std::string recordsTo, recordsDir;
+    bool recordsAll = false;
+    std::vector<int> recordRows;
+    recordsSave->add_option("--to", recordsTo, "Record folder")->required();
+    auto* allRows = recordsSave->add_flag("--all", recordsAll, "Every record");
+    auto* someRows = recordsSave->add_option("--rows", recordRows, "Rows of `records`, from 1")
+                         ->delimiter(',');
+    allRows->excludes(someRows);
+    auto* recordsSaved = records->add_subcommand("saved", "List the round records of a folder");
+    recordsSaved->add_option("--dir", recordsDir, "Record folder")->required();
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -114,6 +128,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*search) return SearchCommand(context, searchText);
         if (*pack) return PackCommand(context, packIn, packOut);
         if (*unpack) return UnpackCommand(context, packIn, packOut);
+        if (*recordsSave) return RecordsSaveCommand(context, recordsTo, recordsAll, recordRows);
+        if (*recordsSaved) return RecordsSavedCommand(context, recordsDir);
+        if (*records) return RecordsCommand(context);
     } catch (const std::exception& error) {
         err << "orvane-cli: " << error.what() << '\n';
         return 1;

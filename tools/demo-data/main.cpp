@@ -6,7 +6,9 @@
 #include "DemoFirmware.h"
 #include "DemoInventory.h"
 #include "DemoMaps.h"
+#include "DemoRecords.h"
 #include "DemoServer.h"
+#include "device/DeviceLink.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ constexpr std::uint32_t kCatalogueStream = 1;
 constexpr std::uint32_t kMapStream = 2;
 constexpr std::uint32_t kFirmwareStream = 3;
 constexpr std::uint32_t kFirstDeviceStream = 100;
+constexpr std::uint32_t kFirstRoundStream = 200;
 
 }  // namespace
 
@@ -60,8 +63,14 @@ int main(int argc, char** argv) {
         for (std::size_t i = 0; i < devices.size(); ++i) {
             demo::DemoRandom picks(
                 StreamSeed(seed, kFirstDeviceStream + static_cast<std::uint32_t>(i)));
-            demo::WriteDeviceCourses(folders[i], devices[i],
-                                     demo::PickDeviceCourses(picks, catalogue));
+            const auto stored = demo::PickDeviceCourses(picks, catalogue);
+            demo::WriteDeviceCourses(folders[i], devices[i], stored);
+            // First-generation devices keep no round records.
+            if (devices[i].modelCode != orvane::kFirstGenerationModel) {
+                demo::DemoRandom rounds(
+                    StreamSeed(seed, kFirstRoundStream + static_cast<std::uint32_t>(i)));
+                demo::WriteDeviceRounds(folders[i], demo::GenerateRounds(rounds, stored));
+            }
             std::cout << folders[i].string() << '\n';
         }
         std::cout << server.string() << '\n';

@@ -1,0 +1,116 @@
+#include "cli/RecordCommands.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "cli/ConnectedRun.h"
+#include "records/RecordLists.h"
+#include "records/RecordSaving.h"
+
+namespace orvane::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+constexpr TextPair kNoSuchRow{"해당 번호의 기록이 없습니다: ", "There is no record row "};
+
+void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
+    for (const RecordRow& row : rows) {
+        for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
+            context.out << (cell == 0 ? "" : "\t") << row.cells[cell];
+        context.out << '\n';
+    }
+}
+
+}  // namespace
+
+int RecordsCommand(const CliContext& context) {
+    ConnectedRun run(context);
+    if (!run.connected()) return 1;
+    const Session& session = run.session();
+    const Language language = session.ui.language();
+    if (!context.json) {
+        // Numbered as the save dialog sorts them, the numbers `records save
+        // --rows` takes.
+        std::vector<RecordRow> rows = SaveDialogRows(session.deviceRecords, language);
+        SortRecordRows(rows, SaveDialogSort());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            context.out << row + 1 << '\t' << rows[row].cells[0] << '\t' << rows[row].cells[1]
+                        << '\t' << session.deviceRecords[rows[row].entry].path << '\n';
+        }
+        return 0;
+    }
+    ordered_json list = ordered_json::array();
+    for (const RecordEntry& entry : session.deviceRecords) {
+        list.push_back(
+            {{"date", entry.date}, {"club", ShownClubName(entry, language)}, {"path", entry.path}});
+    }
+    context.out << list.dump(2) << '\n';
+    return 0;
+}
+
+int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& to, bool all,
+                       const std::vector<int>& rows) {
+    if (!all && rows.empty()) {
+        context.err << "records save: give --all or --rows\n";
+        return 2;
+    }
+    ConnectedRun run(context);
+    if (!run.connected()) return 1;
+    Session& session = run.session();
+    if (!DeviceKeepsRecords(session.ui, session.device)) return 1;
+
+    std::vector<RecordRow> shown = SaveDialogRows(session.deviceRecords, session.ui.language());
+    SortRecordRows(shown, SaveDialogSort());
+    std::vector<std::size_t> ticked;
+    if (all) {
+        for (std::size_t row = 0; row < shown.size(); ++row) ticked.push_back(row);
+    }
+    for (const int row : rows) {
+        if (row < 1 || static_cast<std::size_t>(row) > shown.size()) {
+            context.err << PickText(context.language, kNoSuchRow) << row << '\n';
+            return 1;
+        }
+        ticked.push_back(static_cast<std::size_t>(row - 1));
+    }
+    std::error_code error;
+    std::filesystem::create_directories(to, error);
+    session.recordFolder.path = to;
+    return SaveTickedRecords(session.ui, session.device, session.recordFolder,
+                             session.deviceRecords, shown, ticked)
+               ? 0
+               : 1;
+}
+
+int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& dir) {
+    std::optional<ConnectedRun> run;
+    if (context.device) run.emplace(context);
+    TerminalShell shell(context.json ? context.err : context.out, context.answer, false);
+    Ui ui(shell, context.language);
+    const CatalogueData unconnected;
+    const CatalogueData& catalogue = run ? run->session().catalogue : unconnected;
+
+    const std::string listing = ListRecordFolder(dir);
+    if (listing.empty()) ui.Notify(kNoSavedRecords);
+    const std::vector<RecordEntry> entries = BuildSavedRecordList(catalogue, dir, listing);
+    std::vector<RecordRow> rows = ViewerRows(entries, context.language);
+    SortRecordRows(rows, ViewerSort());
+    if (!context.json) {
+        PrintRows(context, rows);
+        return 0;
+    }
+    ordered_json list = ordered_json::array();
+    for (const RecordRow& row : rows) {
+        list.push_back({{"date", row.cells[0]},
+                        {"club", row.cells[1]},
+                        {"out", row.cells[2]},
+                        {"in", row.cells[3]},
+                        {"total", row.cells[4]},
+                        {"file", entries[row.entry].fileName}});
+    }
+    context.out << list.dump(2) << '\n';
+    return 0;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,55 @@
+#include "records/RecordSaving.h"
+
+#include "catalogue/DeviceFiles.h"
+#include "records/PackedFile.h"
+#include "util/SafeFile.h"
+
+namespace orvane {
+
+const std::filesystem::path* RecordFolder::Ensure(Ui& ui) {
+    if (!path) path = ui.PickFolder();
+    return path ? &*path : nullptr;
+}
+
+bool DeviceKeepsRecords(Ui& ui, const DeviceLink& device) {
+    if (!device.HardwareVersion.starts_with("V3.0")) return true;
+    ui.Notify(kModelWithoutRecords);
+    return false;
+}
+
+int SaveRecordEntry(DeviceLink& device, const std::filesystem::path& folder,
+                    const RecordEntry& entry) {
+    const std::string fileName = SavedRecordFileName(entry);
+    if (!IsSafeFileName(entry.name) || !IsSafeFileName(fileName)) return 0;
+    const DeviceFileRead read = ReadDeviceFile(device, nullptr, entry.path);
+    if (read.code != 0) return 0;
+    // PackToFile stops at the first zero byte, as the device's text does.
+    return PackToFile(read.bytes, folder / fileName);
+}
+
+bool SaveTickedRecords(Ui& ui, DeviceLink& device, RecordFolder& folder,
+                       const std::vector<RecordEntry>& entries, const std::vector<RecordRow>& rows,
+                       const std::vector<std::size_t>& ticked) {
+    if (ticked.empty()) {
+        ui.Notify(kNoSelectedRecord);
+        return false;
+    }
+    const std::filesystem::path* target = folder.Ensure(ui);
+    if (target == nullptr) return false;
+    for (const std::size_t row : ticked) {
+        if (row >= rows.size()) continue;
+        const std::string& date = rows[row].cells[0];
+        const std::string& club = rows[row].cells[1];
+        // The row is found again by its texts, so two rows of one club and
+        // hour save the first such record twice.
+        for (const RecordEntry& entry : entries) {
+            if (entry.date != date || ShownClubName(entry, ui.language()) != club) continue;
+            if (SaveRecordEntry(device, *target, entry) == 0) return false;
+            break;
+        }
+    }
+    ui.Notify(kRecordsSaved);
+    return true;
+}
+
+}  // namespace orvane

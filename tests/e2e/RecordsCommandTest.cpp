@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "records/PackedFile.h"
+#include "support/NginxServer.h"
+#include "support/Process.h"
+#include "support/TempFolder.h"
+
+namespace orvane {
+namespace {
+
+using nlohmann::json;
+using testing::NginxServer;
+using testing::ProcessResult;
+using testing::ReadWholeFile;
+using testing::RunProcess;
+using testing::TempFolder;
+
+class RecordsCommand : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        demo_ = new TempFolder;
+        const ProcessResult generated =
+            RunProcess({ORVANE_DEMO_DATA, "--out", demo_->path().string(), "--seed", "5",
+                        "--courses", "60", "--no-maps"});
+        ASSERT_EQ(generated.exitCode, 0) << generated.err;
+        server_ = new NginxServer(demo_->path() / "server");
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        delete demo_;
+    }
+
+    ProcessResult Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), ORVANE_CLI);
+        for (const std::string& global :
+             {std::string("--server"), server_->url(), std::string("--workdir"),
+              work_.path().string(), std::string("--device"), device().string()})
+            args.push_back(global);
+        return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+    }
+
+    static std::filesystem::path device() { return demo_->path() / "devices" / "model9-us"; }
+
+    static TempFolder* demo_;
+    static NginxServer* server_;
+    TempFolder work_;
+    TempFolder records_;
+};
+
+TempFolder* RecordsCommand::demo_ = nullptr;
+NginxServer* RecordsCommand::server_ = nullptr;
+
+TEST_F(RecordsCommand, ListsSavesAndViewsTheDemoDevicesRounds) {
+    const ProcessResult listed = Cli({"records", "--json"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const json list = json::parse(listed.out);
+    ASSERT_GE(list.size(), 3u) << listed.out;
+    std::set<std::string> expected;
+    for (const json& entry : list) {
+        const std::string path = entry["path"];
+        ASSERT_TRUE(path.starts_with("UserData/")) << path;
+        EXPECT_TRUE(std::filesystem::is_regular_file(device() / path)) << path;
+        // "UserData/<club>_<yyyymmdd>_<hh>.dat" names the club and the date.
+        const std::string file = path.substr(9);
+        const std::string club = entry["club"];
+        const std::string date = entry["date"];
+        EXPECT_EQ(file.substr(0, club.size() + 1), club + "_");
+        const std::string stamp = file.substr(club.size() + 1, 11);
+        EXPECT_EQ(date, stamp.substr(0, 4) + "." + stamp.substr(4, 2) + "." + stamp.substr(6, 5));
+        expected.insert(stamp + "_" + club + ".dat");
+    }
+
+    const ProcessResult saved = Cli({"records", "save", "--to", records_.path().string(), "--all"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_NE(saved.out.find("Saved data."), std::string::npos) << saved.out;
+    std::set<std::string> files;
+    for (const auto& item : std::filesystem::directory_iterator(records_.path()))
+        files.insert(item.path().filename().string());
+    EXPECT_EQ(files, expected);
+    // Each saved file is the packed device text.
+    for (const json& entry : list) {
+        const std::string path = entry["path"];
+        const std::string stamp = path.substr(9 + entry["club"].get<std::string>().size() + 1, 11);
+        std::string unpacked;
+        ASSERT_GT(
+            UnpackFile(records_.path() / (stamp + "_" + entry["club"].get<std::string>() + ".dat"),
+                       unpacked),
+            0);
+        EXPECT_EQ(unpacked, ReadWholeFile(device() / path));
+    }
+
+    const ProcessResult viewed =
+        Cli({"records", "saved", "--dir", records_.path().string(), "--json"});
+    ASSERT_EQ(viewed.exitCode, 0) << viewed.err;
+    const json rows = json::parse(viewed.out);
+    ASSERT_EQ(rows.size(), list.size());
+    bool nine = false, eighteen = false;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const json& row = rows[i];
+        EXPECT_EQ(files.count(row["file"].get<std::string>()), 1u);
+        if (i > 0) {
+            EXPECT_GE(rows[i - 1]["date"].get<std::string>(), row["date"].get<std::string>());
+        }
+        const int out = std::stoi(row["out"].get<std::string>());
+        const int total = std::stoi(row["total"].get<std::string>());
+        EXPECT_GT(out, 27);
+        if (row["in"] == "") {
+            nine = true;
+            EXPECT_EQ(total, out);
+        } else {
+            eighteen = true;
+            EXPECT_EQ(total, out + std::stoi(row["in"].get<std::string>()));
+        }
+    }
+    EXPECT_TRUE(nine);
+    EXPECT_TRUE(eighteen);
+}
+
+TEST_F(RecordsCommand, SavesChosenRowsAndRefusesOthers) {
+    const ProcessResult saved =
+        Cli({"records", "save", "--to", records_.path().string(), "--rows", "1,1"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(records_.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    const ProcessResult wrong =
+        Cli({"records", "save", "--to", records_.path().string(), "--rows", "99"});
+    EXPECT_NE(wrong.exitCode, 0);
+    EXPECT_NE(wrong.err.find("99"), std::string::npos);
+    const ProcessResult neither = Cli({"records", "save", "--to", records_.path().string()});
+    EXPECT_NE(neither.exitCode, 0);
+}
+
+}  // namespace
+}  // namespace orvane
