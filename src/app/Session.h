@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "browser/Browser.h"
+#include "browser/Transfer.h"
 #include "catalogue/CatalogueContext.h"
 #include "catalogue/CatalogueData.h"
 #include "device/DeviceLink.h"
@@ -23,7 +24,8 @@ struct Session {
         : ui(shell, language),
           http(updateServer),
           catalogueContext{device, catalogue, ui, http, std::move(workFolder)},
-          browser(catalogue, device, ui) {}
+          browser(catalogue, device, ui),
+          transfer(catalogueContext, browser) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -34,6 +36,8 @@ struct Session {
     HttpClient& http;
     CatalogueContext catalogueContext;
     Browser browser;
+    // Its queue count is the busy state every device command tests.
+    Transfer transfer;
     // The device's round records as the connection listed them, and the
     // record folder, chosen once per run.
     std::vector<RecordEntry> deviceRecords;

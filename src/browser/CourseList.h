@@ -64,6 +64,8 @@ public:
     // clears every row.
     void ColumnHeaderClicked(int column);
     void SetChecked(std::size_t row, bool checked) { rows_.at(row).checked = checked; }
+    // The deletion moves a row's texts between columns as it goes.
+    CourseRow& row(std::size_t index) { return rows_.at(index); }
 
     HeaderCounts Counts() const;
     const std::vector<CourseRow>& rows() const { return rows_; }

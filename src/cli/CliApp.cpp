@@ -11,6 +11,7 @@
 #include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
 #include "cli/PackCommands.h"
+#include "cli/TransferCommands.h"
 #include "cli/RecordCommands.h"
 #include "platform/CurlHttpClient.h"
 
@@ -84,6 +85,31 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         command->add_option("in", packIn, "File to read")->required();
         command->add_option("out", packOut, "File to write")->required();
     }
+    auto* download = app.add_subcommand("download", "Connect and store course maps on the device");
+    DownloadRequest downloadRequest;
+    download->add_option("--tabs", downloadRequest.tabs, "Continent, country, region and sub-area tab")
+        ->delimiter(',')
+        ->expected(1, 4);
+    auto* downloadNames = download->add_option("--names", downloadRequest.names,
+                                               "Store the rows with these names (the select button)")
+                              ->delimiter(',');
+    auto* downloadArea =
+        download->add_flag("--area", downloadRequest.area, "Store the area's added and modified rows");
+    auto* downloadCommand =
+        download->add_option("--command", downloadRequest.command, "Store by zone command")
+            ->check(CLI::IsMember(ZoneCommandNames()));
+    downloadNames->excludes(downloadArea)->excludes(downloadCommand);
+    downloadArea->excludes(downloadCommand);
+    auto* deleteMaps = app.add_subcommand("delete", "Connect and delete course maps from the device");
+    std::vector<int> deleteTabs;
+    std::vector<std::string> deleteNames;
+    deleteMaps->add_option("--tabs", deleteTabs, "Continent, country, region and sub-area tab")
+        ->delimiter(',')
+        ->expected(1, 4);
+    deleteMaps->add_option("--names", deleteNames, "Delete the maps of the rows with these names")
+        ->delimiter(',')
+        ->required();
+
     auto* records = app.add_subcommand("records", "Connect and list the device's round records");
     records->require_subcommand(0, 1);
     auto* recordsSave = records->add_subcommand("save", "Save device round records to a folder");
@@ -128,6 +154,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*search) return SearchCommand(context, searchText);
         if (*pack) return PackCommand(context, packIn, packOut);
         if (*unpack) return UnpackCommand(context, packIn, packOut);
+        if (*download) {
+            if (downloadRequest.names.empty() && !downloadRequest.area && !downloadRequest.command) {
+                err << "orvane-cli: download needs --names, --area or --command\n";
+                return 2;
+            }
+            return DownloadCommand(context, downloadRequest);
+        }
+        if (*deleteMaps) return DeleteCommand(context, deleteTabs, deleteNames);
         if (*recordsSave) return RecordsSaveCommand(context, recordsTo, recordsAll, recordRows);
         if (*recordsSaved) return RecordsSavedCommand(context, recordsDir);
         if (*records) return RecordsCommand(context);

@@ -85,7 +85,8 @@ int ZoneCommand(const CliContext& context, int zone) {
 int FirmwareCommand(const CliContext& context) {
     ConnectedRun run(context);
     if (!run.connected()) return 1;
-    OnFirmwareCommand(run.session().catalogueContext, run.session().server, false);
+    OnFirmwareCommand(run.session().catalogueContext, run.session().server,
+                      run.session().transfer.Busy());
     return 0;
 }
 

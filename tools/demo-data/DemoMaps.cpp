@@ -52,6 +52,12 @@ void WriteServerMaps(const std::filesystem::path& server, const DemoCatalogue& c
             LinkOrCopy(original, mapIn(0, kCourseFolders[1]));
             LinkOrCopy(original, mapIn(0, kCourseFolders[2]));
             LinkOrCopy(original, mapIn(kFirstGenerationModel, kCourseFolders[0]));
+            // Text-layout devices know no aliases: they fetch a map by the
+            // course's name.
+            if (name != course.name + ".dat") {
+                for (const auto& folder : kCourseFolders)
+                    LinkOrCopy(original, mapIn(0, folder).replace_filename(course.name + ".dat"));
+            }
         }
     }
 }

@@ -1,0 +1,487 @@
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <optional>
+
+#include "browser/Transfer.h"
+#include "catalogue/ClubListText.h"
+#include "catalogue/DeviceFiles.h"
+#include "catalogue/ZoneTable.h"
+#include "device/DevicePaths.h"
+#include "support/CatalogueFixture.h"
+#include "util/Files.h"
+#include "util/SafeFile.h"
+
+namespace orvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+CourseNode Course(int zone, std::int32_t id, std::string name, std::string title, double version,
+                  Mark mark) {
+    CourseNode course;
+    course.zone = zone;
+    course.id = id;
+    course.name = std::move(name);
+    course.title = std::move(title);
+    course.version = version;
+    course.mark = mark;
+    course.lat = 37.5;
+    course.lon = 127.0;
+    return course;
+}
+
+constexpr std::string_view kCompleted =
+    "Operation Completed. Disconnect USB, then device will apply the modification.";
+
+class TransferTest : public testing::CatalogueFixture {
+protected:
+    TransferTest() {
+        data_.CatalogueList[0] = {Course(0, 50100101, "SEOUL", "Seoul CC", 1.25, Mark::Stored),
+                                  Course(0, 50100102, "ANYANG", "Anyang GC", 1.50, Mark::Updated),
+                                  Course(0, 50100008, "JEJU", "Jeju Ocean", 2.00, Mark::New)};
+        data_.DeviceList[0] = {Course(0, 50100102, "ANYANG", "Anyang GC", 1.25, Mark::Stored),
+                               Course(0, 50100101, "SEOUL", "Seoul CC", 1.25, Mark::Stored)};
+        for (const CourseNode& course : data_.CatalogueList[0])
+            Serve(course, "map of " + course.name);
+        browser_.SelectCountry(1);
+    }
+
+    void Serve(const CourseNode& course, std::string bytes) {
+        http_.Serve(ServerMapFolder(device_, course.id) + "//" + LocalMapStem(course) + ".dat",
+                    std::move(bytes));
+    }
+
+    fs::path MapPath(const CourseNode& course) const {
+        return device_.DeviceRoot / CourseMapFolder(device_, course.id) /
+               (DeviceMapStem(device_, course) + ".dat");
+    }
+    fs::path ClubListPath(int zone) const {
+        return device_.DeviceRoot /
+               DevicePathFor(device_, DeviceClubListName(zone, device_.ModelCode));
+    }
+    std::vector<std::pair<std::string, double>> ClubList(int zone) {
+        const auto text = ReadFileBytes(ClubListPath(zone));
+        EXPECT_TRUE(text.has_value()) << ClubListPath(zone);
+        std::vector<std::pair<std::string, double>> courses;
+        for (const CourseNode& course :
+             ParseTextClubList(text.value_or(""), zone, ClubListSide::Device, ui_))
+            courses.emplace_back(course.name, course.version);
+        return courses;
+    }
+
+    void Check(std::initializer_list<std::string_view> names) {
+        for (std::size_t i = 0; i < browser_.list.rows().size(); ++i) {
+            const std::string& name = browser_.list.rows()[i].cells[kNameColumn];
+            browser_.list.SetChecked(i, std::find(names.begin(), names.end(), name) != names.end());
+        }
+    }
+    void RunSteps() {
+        while (transfer_.StepPending()) transfer_.TransferStep(transfer_.stepParameter());
+    }
+    bool Shown(std::string_view text) const {
+        for (const StatusLine& line : shell_.statuses())
+            if (line.text == text) return true;
+        for (const Question& question : shell_.questions())
+            if (question.text == text) return true;
+        return false;
+    }
+    CourseNode& Korean(std::size_t index) { return data_.CatalogueList[0][index]; }
+
+    Browser browser_{data_, device_, ui_};
+    Transfer transfer_{context_, browser_};
+};
+
+TEST_F(TransferTest, SelectedMapsAreStoredAndTheClubListNamesThem) {
+    Check({"JEJU", "ANYANG"});
+    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
+    EXPECT_TRUE(transfer_.Busy());
+    EXPECT_EQ(transfer_.stepParameter(), 1);
+    RunSteps();
+
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    EXPECT_FALSE(transfer_.Busy());
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
+    EXPECT_EQ(MapPath(Korean(2)), deviceFolder_.path() / "Course_V40/501000/08/JEJU.dat");
+    EXPECT_EQ(ClubList(0), (std::vector<std::pair<std::string, double>>{
+                               {"SEOUL", 1.25}, {"ANYANG", 1.50}, {"JEJU", 2.00}}));
+    EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+    EXPECT_EQ(Korean(2).mark, Mark::Stored);
+    EXPECT_EQ(Korean(1).mark, Mark::Stored);
+    // The list rows are in stored-column order: ANYANG, JEJU, SEOUL.
+    EXPECT_TRUE(Shown("0 Completed of 2 (ANYANG CC, Area = 50100102, Zone = 0)"));
+    EXPECT_TRUE(Shown("1 Completed of 2 (JEJU CC, Area = 50100008, Zone = 0)"));
+    EXPECT_TRUE(Shown("Storing Data to the device."));
+    EXPECT_EQ(shell_.statuses().back().text, kCompleted);
+    EXPECT_EQ(shell_.questions().back().title, "Warining !!");
+    const std::vector<int> progress = shell_.progress();
+    EXPECT_NE(std::find(progress.begin(), progress.end(), 500), progress.end());
+    EXPECT_EQ(progress.back(), 1000);
+    // The rebuilt list shows both as stored, and none checked.
+    EXPECT_EQ(browser_.list.Counts().added, 0);
+    EXPECT_EQ(browser_.list.Counts().modified, 0);
+}
+
+TEST_F(TransferTest, KoreanProgressSwapsTheNumbers) {
+    ui_.SetLanguage(Language::Korean);
+    transfer_.ShowProgress(5, 2, Korean(0));
+    EXPECT_EQ(ui_.StatusText(), "5개 중 2개 완료 (SEOUL CC, Area = 50100101, Zone = 0)");
+}
+
+TEST_F(TransferTest, CommandsRefuseWithTheirMessages) {
+    // Nothing checked.
+    EXPECT_FALSE(transfer_.Start(TransferCommand::SelectButton));
+    EXPECT_EQ(transfer_.failureText(), "No selected map.");
+    // No modified courses left, no new ones: each zone command names its own case.
+    Korean(1).mark = Mark::Stored;
+    Korean(2).mark = Mark::Stored;
+    EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaModified));
+    EXPECT_EQ(transfer_.failureText(), "No modified map.");
+    EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaNew));
+    EXPECT_EQ(transfer_.failureText(), "No new map.");
+    shell_.Clear();
+    EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaNewAndModified));
+    EXPECT_EQ(transfer_.failureText(), "No maps added or modified.");
+    EXPECT_TRUE(shell_.questions().empty());
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Refused);
+    EXPECT_TRUE(http_.requests().empty());
+
+    // A vanished device.
+    device_.DeviceRoot = deviceFolder_.path() / "gone";
+    EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaNew));
+    EXPECT_EQ(transfer_.failureText(), "Please connect the device.");
+    EXPECT_EQ(device_.LastDeviceError, static_cast<std::uint32_t>(ENOENT));
+}
+
+TEST_F(TransferTest, TooManyNewMapsAreRefusedBeforeAnythingIsFetched) {
+    Check({"JEJU", "ANYANG"});
+    browser_.remainingMapCount = 0;
+    EXPECT_FALSE(transfer_.Start(TransferCommand::SelectButton));
+    EXPECT_EQ(transfer_.failureText(),
+              "No more free space in device.    \r\n\r\n(Selected Maps:1, Free Space:0)    ");
+    EXPECT_FALSE(transfer_.Busy());
+    // Modified maps replace files and skip the estimate.
+    EXPECT_TRUE(transfer_.Start(TransferCommand::KoreaModified));
+    RunSteps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    EXPECT_TRUE(http_.requests().size() == 1);
+}
+
+TEST_F(TransferTest, ARunningTransferRefusesEveryOtherCommand) {
+    ASSERT_TRUE(transfer_.Start(TransferCommand::KoreaNew));
+    EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaModified));
+    EXPECT_EQ(transfer_.failureText(), "Not finished downloading.");
+    Check({"SEOUL"});
+    transfer_.DeleteSelectedMaps();
+    EXPECT_EQ(transfer_.failureText(), "Not finished downloading.");
+    RunSteps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
+}
+
+TEST_F(TransferTest, AnAlreadyStoredCourseIsAskedAbout) {
+    ASSERT_TRUE(fs::create_directories(MapPath(Korean(0)).parent_path()));
+    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(0)), "old map"));
+
+    // No skips it and still completes.
+    Check({"SEOUL"});
+    shell_.ScriptAnswers({Answer::No});
+    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
+    RunSteps();
+    EXPECT_EQ(shell_.questions().front().text,
+              "Seoul CC : Already Stored Course.\r\nDownload anyway ? ");
+    EXPECT_EQ(shell_.questions().front().buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    EXPECT_TRUE(http_.requests().empty());
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(0))), "old map");
+
+    // Yes stores it again.
+    Check({"SEOUL"});
+    shell_.ScriptAnswers({Answer::Yes});
+    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
+    RunSteps();
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(0))), "map of SEOUL");
+
+    // Cancel ends the transfer after the maps before it, and their zone's club
+    // list is written all the same.
+    Check({"SEOUL", "JEJU"});
+    shell_.ScriptAnswers({Answer::Cancel});
+    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
+    RunSteps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Cancelled);
+    EXPECT_FALSE(transfer_.Busy());
+    EXPECT_EQ(ui_.StatusText(), "Download Cancelled !");
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
+    EXPECT_EQ(ClubList(0).size(), 3u);
+}
+
+TEST_F(TransferTest, AFailedFetchEndsTheTransferWithoutTouchingTheDevice) {
+    http_.Script(ServerMapFolder(device_, Korean(2).id) + "//JEJU.dat", HttpResponse{404, "0", ""});
+    ASSERT_TRUE(transfer_.Start(TransferCommand::KoreaNewAndModified));
+    RunSteps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+    EXPECT_FALSE(transfer_.Busy());
+    EXPECT_EQ(ui_.StatusText(), "The connection to the server has been lost.");
+    // ANYANG came first and is in place, but its club list was not rewritten.
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
+    EXPECT_FALSE(fs::exists(MapPath(Korean(2))));
+    EXPECT_FALSE(fs::exists(ClubListPath(0)));
+    EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+    EXPECT_EQ(transfer_.state().failingCourse, nullptr);
+}
+
+// A copier that fails the first `failures` copies.
+MapCopier FailingCopier(int failures, int& calls) {
+    return [failures, &calls](const fs::path& local, const fs::path& target) {
+        return ++calls <= failures ? EIO : CopyMapAtomically(local, target);
+    };
+}
+
+TEST_F(TransferTest, AFailedCopyMovesTheOldMapAsideAndRestoresItWhenTheRetryFails) {
+    ASSERT_TRUE(fs::create_directories(MapPath(Korean(1)).parent_path()));
+    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(1)), "old ANYANG"));
+    const fs::path aside = fs::path(MapPath(Korean(1))).replace_extension(".ddd");
+
+    int calls = 0;
+    Transfer retried(context_, browser_, FailingCopier(1, calls));
+    ASSERT_TRUE(retried.Start(TransferCommand::KoreaModified));
+    while (retried.StepPending()) retried.TransferStep(retried.stepParameter());
+    EXPECT_EQ(retried.outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
+    EXPECT_EQ(ReadFileBytes(aside), "old ANYANG");
+
+    fs::remove(aside);
+    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(1)), "old ANYANG"));
+    Korean(1).mark = Mark::Updated;
+    calls = 0;
+    Transfer failing(context_, browser_, FailingCopier(2, calls));
+    ASSERT_TRUE(failing.Start(TransferCommand::KoreaModified));
+    while (failing.StepPending()) failing.TransferStep(failing.stepParameter());
+    EXPECT_EQ(failing.outcome(), TransferOutcome::Failed);
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "old ANYANG");
+    EXPECT_FALSE(fs::exists(aside));
+    EXPECT_EQ(ui_.StatusText(), "USB Error = (5), Course = Anyang GC");
+    EXPECT_EQ(failing.state().failingCourse, &Korean(1));
+    EXPECT_EQ(Korean(1).mark, Mark::Updated);
+    EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+}
+
+TEST_F(TransferTest, AStepArrivingWhileOneRunsIsIgnored) {
+    // A window's timer may post the next step while this one still copies.
+    int copies = 0;
+    Transfer* running = nullptr;
+    Transfer transfer(context_, browser_, [&](const fs::path& local, const fs::path& target) {
+        ++copies;
+        running->TransferStep(running->stepParameter());
+        return CopyMapAtomically(local, target);
+    });
+    running = &transfer;
+    ASSERT_TRUE(transfer.Start(TransferCommand::KoreaNewAndModified));
+    while (transfer.StepPending()) transfer.TransferStep(transfer.stepParameter());
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(transfer.outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
+}
+
+TEST_F(TransferTest, AClubListThatCannotBeWrittenDoesNotLeaveTheProgramBusy) {
+    // A folder in the club list's place makes every write of it fail.
+    ASSERT_TRUE(fs::create_directories(ClubListPath(0) / "blocker"));
+    ASSERT_TRUE(transfer_.Start(TransferCommand::KoreaNew));
+    RunSteps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+    EXPECT_FALSE(transfer_.Busy());
+    EXPECT_TRUE(transfer_.Start(TransferCommand::KoreaModified));
+    RunSteps();
+
+    // The deletion as well.
+    browser_.ShowArea();
+    Check({"SEOUL"});
+    shell_.ScriptAnswers({Answer::Yes});
+    transfer_.DeleteSelectedMaps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+    EXPECT_FALSE(transfer_.Busy());
+}
+
+TEST_F(TransferTest, DeletionRemovesStoredMapsAndRewritesTheirClubList) {
+    for (std::size_t i : {0u, 1u}) {
+        ASSERT_TRUE(fs::create_directories(MapPath(Korean(i)).parent_path()));
+        ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(i)), "map"));
+    }
+    // Only added courses checked: nothing to delete.
+    Check({"JEJU"});
+    transfer_.DeleteSelectedMaps();
+    EXPECT_EQ(transfer_.failureText(), "No selected map.");
+    // No to the question changes nothing.
+    Check({"SEOUL", "ANYANG", "JEJU"});
+    shell_.ScriptAnswers({Answer::No});
+    transfer_.DeleteSelectedMaps();
+    EXPECT_TRUE(fs::exists(MapPath(Korean(0))));
+    EXPECT_FALSE(fs::exists(ClubListPath(0)));
+
+    shell_.Clear();
+    shell_.ScriptAnswers({Answer::Yes});
+    transfer_.DeleteSelectedMaps();
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(shell_.questions().front().text,
+              "Are you sure you want to delete the selected map ?");
+    EXPECT_FALSE(fs::exists(MapPath(Korean(0))));
+    EXPECT_FALSE(fs::exists(MapPath(Korean(1))));
+    EXPECT_TRUE(ClubList(0).empty());
+    EXPECT_EQ(Korean(0).mark, Mark::New);
+    EXPECT_EQ(Korean(1).mark, Mark::New);
+    EXPECT_TRUE(Shown("Deteling the selected map from the device."));
+    EXPECT_TRUE(Shown("1 Completed of 2 (ANYANG CC, Area = 50100102, Zone = 0)"));
+    EXPECT_EQ(shell_.statuses().back().text, kCompleted);
+    EXPECT_EQ(browser_.list.Counts().added, 3);
+    EXPECT_FALSE(transfer_.Busy());
+}
+
+// After any fault the device must be one the device itself can use: every
+// club list parses and names only maps that are there, and no half-written
+// file is left anywhere.
+class TransferFaultTest : public TransferTest {
+protected:
+    TransferFaultTest() {
+        CourseNode china = Course(1, 10100101, "BEIJING", "Beijing GC", 1.10, Mark::New);
+        Serve(china, "map of BEIJING");
+        data_.CatalogueList[1] = {china};
+        CourseNode japan = Course(2, 10200101, "OSAKA", "Osaka CC", 1.30, Mark::New);
+        Serve(japan, "map of OSAKA");
+        data_.CatalogueList[2] = {japan};
+    }
+
+    void ExpectDeviceConsistent() {
+        if (!fs::exists(device_.DeviceRoot)) return;
+        for (const auto& entry : fs::recursive_directory_iterator(device_.DeviceRoot)) {
+            if (entry.is_regular_file()) {
+                EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
+            }
+        }
+        for (int zone : {0, 1, 2}) {
+            if (!fs::exists(ClubListPath(zone))) continue;
+            for (const auto& [name, version] : ClubList(zone)) {
+                const auto& list = data_.CatalogueList[static_cast<std::size_t>(zone)];
+                const auto course = std::ranges::find(list, name, &CourseNode::name);
+                ASSERT_NE(course, list.end()) << name;
+                EXPECT_TRUE(fs::exists(MapPath(*course))) << name << " is listed without its map";
+            }
+        }
+        EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+    }
+};
+
+TEST_F(TransferFaultTest, TheServerGoingAwayMidTransferLeavesTheDeviceUsable) {
+    // BEIJING of zone 1, then OSAKA of zone 2, whose fetch finds the server
+    // gone, or gets a map cut short.
+    const CourseNode& osaka = data_.CatalogueList[2][0];
+    for (const std::optional<HttpResponse>& lost :
+         {std::optional<HttpResponse>(), std::optional(HttpResponse{200, "500", "map of OS"})}) {
+        data_.CatalogueList[1][0].mark = Mark::New;
+        http_.Script(ServerMapFolder(device_, osaka.id) + "//OSAKA.dat", lost);
+        ASSERT_TRUE(transfer_.Start(TransferCommand::OthersNew));
+        RunSteps();
+        EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+        EXPECT_EQ(ui_.StatusText(), "The connection to the server has been lost.");
+        ExpectDeviceConsistent();
+    }
+    // Zone 1's list was written when the queue left it; zone 2's never was.
+    EXPECT_EQ(ClubList(1), (std::vector<std::pair<std::string, double>>{{"BEIJING", 1.10}}));
+    EXPECT_FALSE(fs::exists(ClubListPath(2)));
+    EXPECT_FALSE(fs::exists(MapPath(data_.CatalogueList[2][0])));
+    EXPECT_FALSE(transfer_.Busy());
+}
+
+TEST_F(TransferFaultTest, AQueueOverTwoZonesListsTheFirstBeforeMovingOn) {
+    std::optional<bool> firstZoneListed;
+    Transfer observed(context_, browser_, [&](const fs::path& local, const fs::path& target) {
+        if (target.filename() == "OSAKA.dat") firstZoneListed = fs::exists(ClubListPath(1));
+        return CopyMapAtomically(local, target);
+    });
+    ASSERT_TRUE(observed.Start(TransferCommand::OthersNew));
+    while (observed.StepPending()) observed.TransferStep(observed.stepParameter());
+    EXPECT_EQ(observed.outcome(), TransferOutcome::Completed);
+    EXPECT_EQ(firstZoneListed, true);
+    EXPECT_EQ(ClubList(1), (std::vector<std::pair<std::string, double>>{{"BEIJING", 1.10}}));
+    EXPECT_EQ(ClubList(2), (std::vector<std::pair<std::string, double>>{{"OSAKA", 1.30}}));
+    ExpectDeviceConsistent();
+}
+
+TEST_F(TransferFaultTest, TheDeviceUnpluggedMidTransferEndsItCleanly) {
+    // The device goes away while the second map is being copied.
+    int copies = 0;
+    Transfer unplugged(context_, browser_, [&](const fs::path& local, const fs::path& target) {
+        if (++copies == 2) fs::remove_all(device_.DeviceRoot);
+        return CopyMapAtomically(local, target);
+    });
+    ASSERT_TRUE(unplugged.Start(TransferCommand::KoreaNewAndModified));
+    while (unplugged.StepPending()) unplugged.TransferStep(unplugged.stepParameter());
+    EXPECT_EQ(unplugged.outcome(), TransferOutcome::Failed);
+    EXPECT_FALSE(unplugged.Busy());
+    EXPECT_EQ(ui_.StatusText(), "USB Error = (2), Course = Jeju Ocean");
+    EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+    EXPECT_FALSE(unplugged.Start(TransferCommand::KoreaNew));
+    EXPECT_EQ(unplugged.failureText(), "Please connect the device.");
+}
+
+TEST(DeletionMapPathTest, FollowsTheAliasTheModelAndTheName) {
+    DeviceLink device;
+    device.DeviceRoot = "/dev-root";
+    device.ModelCode = 9;
+    CourseNode course;
+    course.id = 50101234;
+    course.name = "LONGNAME";
+    course.shortKey = "LONGNAME";
+    EXPECT_EQ(DeletionMapPath(device, course), "/dev-root/Course_V40/501012/34/LONGNAME.dat");
+    device.ModelCode = kFirstGenerationModel;
+    course.shortKey = "SHORT___";
+    EXPECT_EQ(DeletionMapPath(device, course), "/dev-root/Cour107/000012/34/SHORT___.dat");
+    course.fileKey = "_0001234";
+    device.ModelCode = 9;
+    EXPECT_EQ(DeletionMapPath(device, course), "/dev-root/Cour107/000012/34/_0001234.dat");
+    course.fileKey.clear();
+    course.name = "../x";
+    EXPECT_TRUE(DeletionMapPath(device, course).empty());
+}
+
+// The finish rewrites the club lists its step parameter names.
+struct FinishCase {
+    std::vector<int> zones;  // zones of the queued new courses
+    int parameter;
+    std::vector<int> written;
+};
+
+class FinishTransferTest : public TransferTest, public ::testing::WithParamInterface<FinishCase> {};
+
+TEST_P(FinishTransferTest, WritesTheZonesOfItsRow) {
+    const FinishCase& row = GetParam();
+    for (int zone : row.zones) {
+        CourseNode course =
+            Course(zone, 10100100 + zone, "Z" + std::to_string(zone), "", 1.0, Mark::New);
+        Serve(course, "map");
+        data_.CatalogueList[static_cast<std::size_t>(zone)].push_back(course);
+    }
+    ASSERT_TRUE(transfer_.Start(row.zones.front() == 0 ? TransferCommand::KoreaNew
+                                                       : TransferCommand::OthersNew));
+    while (transfer_.StepPending()) transfer_.TransferStep(row.parameter);
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
+    std::vector<int> written;
+    for (int zone = 0; zone < kZoneCount; ++zone)
+        if (fs::exists(ClubListPath(zone))) written.push_back(zone);
+    EXPECT_EQ(written, row.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FinishTransferTest,
+                         ::testing::Values(FinishCase{{0}, 0, {0}}, FinishCase{{0}, 1, {0}},
+                                           FinishCase{{3}, 1, {}}, FinishCase{{1}, 3, {1}},
+                                           FinishCase{{1}, 7, {4}}, FinishCase{{5, 9}, 100, {5, 9}},
+                                           FinishCase{{21}, 300, {4, 21}},
+                                           FinishCase{{21}, 301, {21}},
+                                           FinishCase{{24, 25}, 203, {24, 25}},
+                                           FinishCase{{26}, 204, {}}, FinishCase{{0}, 400, {0}},
+                                           FinishCase{{2, 6}, 500, {2, 6}}));
+
+}  // namespace
+}  // namespace orvane
