@@ -5,6 +5,7 @@
 #include "browser/Browser.h"
 #include "browser/InformationBox.h"
 #include "browser/MemoryLine.h"
+#include "support/CourseBuilder.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
 
@@ -16,14 +17,7 @@ using testing::TempFolder;
 
 CourseNode Course(int zone, std::int32_t id, std::string name, std::string title, double version,
                   Mark mark = Mark::Stored) {
-    CourseNode course;
-    course.zone = zone;
-    course.id = id;
-    course.name = std::move(name);
-    course.title = std::move(title);
-    course.version = version;
-    course.mark = mark;
-    return course;
+    return testing::MakeCourse(zone, id, std::move(name), std::move(title), version, mark);
 }
 
 class BrowserTest : public ::testing::Test {

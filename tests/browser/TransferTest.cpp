@@ -9,6 +9,7 @@
 #include "catalogue/DeviceFiles.h"
 #include "catalogue/ZoneTable.h"
 #include "device/DevicePaths.h"
+#include "support/CourseBuilder.h"
 #include "support/CatalogueFixture.h"
 #include "util/Files.h"
 #include "util/SafeFile.h"
@@ -19,17 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 CourseNode Course(int zone, std::int32_t id, std::string name, std::string title, double version,
-                  Mark mark) {
-    CourseNode course;
-    course.zone = zone;
-    course.id = id;
-    course.name = std::move(name);
-    course.title = std::move(title);
-    course.version = version;
-    course.mark = mark;
-    course.lat = 37.5;
-    course.lon = 127.0;
-    return course;
+                  Mark mark = Mark::Stored) {
+    return testing::MakeCourse(zone, id, std::move(name), std::move(title), version, mark);
 }
 
 constexpr std::string_view kCompleted =

@@ -3,7 +3,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
-#include "support/NginxServer.h"
+#include "DemoWorld.h"
 #include "support/Process.h"
 #include "support/TempFolder.h"
 
@@ -11,7 +11,7 @@ namespace orvane {
 namespace {
 
 using nlohmann::json;
-using testing::NginxServer;
+using testing::DemoWorld;
 using testing::ProcessResult;
 using testing::RunProcess;
 using testing::TempFolder;
@@ -19,26 +19,11 @@ using testing::TempFolder;
 // One seeded demo world served by a real nginx for the whole suite.
 class ConnectCommands : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        demo_ = new TempFolder;
-        const ProcessResult generated = RunProcess(
-            {ORVANE_DEMO_DATA, "--out", demo_->path().string(), "--seed", "11", "--courses", "80"});
-        ASSERT_EQ(generated.exitCode, 0) << generated.err;
-        server_ = new NginxServer(demo_->path() / "server");
-    }
-    static void TearDownTestSuite() {
-        delete server_;
-        delete demo_;
-    }
+    static void SetUpTestSuite() { world_ = new DemoWorld(11, {"--courses", "80"}); }
+    static void TearDownTestSuite() { delete world_; }
 
     ProcessResult Cli(std::vector<std::string> args, std::string_view family) {
-        args.insert(args.begin(), ORVANE_CLI);
-        for (const std::string& global :
-             {std::string("--server"), server_->url(), std::string("--workdir"),
-              work_.path().string(), std::string("--device"),
-              (demo_->path() / "devices" / family).string()})
-            args.push_back(global);
-        return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+        return world_->Cli(std::move(args), world_->Device(family), work_.path());
     }
 
     // Every catalogue course's mark must follow from the device list that
@@ -56,17 +41,15 @@ protected:
         }
     }
 
-    static TempFolder* demo_;
-    static NginxServer* server_;
+    static DemoWorld* world_;
     TempFolder work_;
 };
 
-TempFolder* ConnectCommands::demo_ = nullptr;
-NginxServer* ConnectCommands::server_ = nullptr;
+DemoWorld* ConnectCommands::world_ = nullptr;
 
 TEST_F(ConnectCommands, TextDeviceConnectsAndCountsItsCourses) {
     const ProcessResult run = Cli({"connect", "--json"}, "model9-us");
-    ASSERT_EQ(run.exitCode, 0) << run.err << server_->Log();
+    ASSERT_EQ(run.exitCode, 0) << run.err << world_->server().Log();
     const json summary = json::parse(run.out);
     EXPECT_EQ(summary["connected"], true);
     EXPECT_EQ(summary["ModelCode"], 9);
@@ -87,7 +70,7 @@ TEST_F(ConnectCommands, TextDeviceConnectsAndCountsItsCourses) {
 
 TEST_F(ConnectCommands, FirstGenerationDeviceMatchesItsRecordsAndMaps) {
     const ProcessResult run = Cli({"zone", "0", "--json"}, "model4-kr");
-    ASSERT_EQ(run.exitCode, 0) << run.err << server_->Log();
+    ASSERT_EQ(run.exitCode, 0) << run.err << world_->server().Log();
     const json korea = json::parse(run.out);
     ASSERT_FALSE(korea["device"].empty());
     for (const json& course : korea["device"]) {
@@ -103,7 +86,7 @@ TEST_F(ConnectCommands, AnUnreachableServerIsToldAndNothingConnects) {
     auto args = std::vector<std::string>{ORVANE_CLI, "connect", "--json", "--server",
                                          "http://127.0.0.1:9", "--workdir", work_.path().string(),
                                          "--device",
-                                         (demo_->path() / "devices/model9-us").string()};
+                                         world_->Device("model9-us").string()};
     const ProcessResult run = RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(json::parse(run.out)["connected"], false);
@@ -144,9 +127,9 @@ TEST_F(ConnectCommands, SearchListsMatchesUnderTheResultsTab) {
 
 TEST_F(ConnectCommands, FirmwareUpgradeIsOfferedAndStoredWithYes) {
     TempFolder device;
-    std::filesystem::copy(demo_->path() / "devices/model9-us", device.path(),
+    std::filesystem::copy(world_->Device("model9-us"), device.path(),
                           std::filesystem::copy_options::recursive);
-    auto args = std::vector<std::string>{ORVANE_CLI, "firmware", "--yes", "--server", server_->url(),
+    auto args = std::vector<std::string>{ORVANE_CLI, "firmware", "--yes", "--server", world_->server().url(),
                                          "--workdir", work_.path().string(), "--device",
                                          device.path().string()};
     const ProcessResult run = RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});

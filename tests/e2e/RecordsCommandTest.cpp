@@ -4,7 +4,7 @@
 #include <set>
 
 #include "records/PackedFile.h"
-#include "support/NginxServer.h"
+#include "DemoWorld.h"
 #include "support/Process.h"
 #include "support/TempFolder.h"
 
@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 using nlohmann::json;
-using testing::NginxServer;
+using testing::DemoWorld;
 using testing::ProcessResult;
 using testing::ReadWholeFile;
 using testing::RunProcess;
@@ -21,37 +21,22 @@ using testing::TempFolder;
 class RecordsCommand : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        demo_ = new TempFolder;
-        const ProcessResult generated =
-            RunProcess({ORVANE_DEMO_DATA, "--out", demo_->path().string(), "--seed", "5",
-                        "--courses", "60", "--no-maps"});
-        ASSERT_EQ(generated.exitCode, 0) << generated.err;
-        server_ = new NginxServer(demo_->path() / "server");
+        world_ = new DemoWorld(5, {"--courses", "60", "--no-maps"});
     }
-    static void TearDownTestSuite() {
-        delete server_;
-        delete demo_;
-    }
+    static void TearDownTestSuite() { delete world_; }
 
     ProcessResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), ORVANE_CLI);
-        for (const std::string& global :
-             {std::string("--server"), server_->url(), std::string("--workdir"),
-              work_.path().string(), std::string("--device"), device().string()})
-            args.push_back(global);
-        return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+        return world_->Cli(std::move(args), device(), work_.path());
     }
 
-    static std::filesystem::path device() { return demo_->path() / "devices" / "model9-us"; }
+    static std::filesystem::path device() { return world_->Device("model9-us"); }
 
-    static TempFolder* demo_;
-    static NginxServer* server_;
+    static DemoWorld* world_;
     TempFolder work_;
     TempFolder records_;
 };
 
-TempFolder* RecordsCommand::demo_ = nullptr;
-NginxServer* RecordsCommand::server_ = nullptr;
+DemoWorld* RecordsCommand::world_ = nullptr;
 
 TEST_F(RecordsCommand, ListsSavesAndViewsTheDemoDevicesRounds) {
     const ProcessResult listed = Cli({"records", "--json"});

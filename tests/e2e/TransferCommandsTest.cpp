@@ -8,7 +8,7 @@
 #include "catalogue/ClubListText.h"
 #include "catalogue/ZoneTable.h"
 #include "device/DevicePaths.h"
-#include "support/NginxServer.h"
+#include "DemoWorld.h"
 #include "support/Process.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-using testing::NginxServer;
+using testing::DemoWorld;
 using testing::ProcessResult;
 using testing::RunProcess;
 using testing::TempFolder;
@@ -60,20 +60,11 @@ NameVersions ExpectedClubList(const json& zone, const std::set<std::string>& dow
 // copy of a demo device.
 class TransferCommands : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        demo_ = new TempFolder;
-        const ProcessResult generated = RunProcess(
-            {ORVANE_DEMO_DATA, "--out", demo_->path().string(), "--seed", "11", "--courses", "80"});
-        ASSERT_EQ(generated.exitCode, 0) << generated.err;
-        server_ = new NginxServer(demo_->path() / "server");
-    }
-    static void TearDownTestSuite() {
-        delete server_;
-        delete demo_;
-    }
+    static void SetUpTestSuite() { world_ = new DemoWorld(11, {"--courses", "80"}); }
+    static void TearDownTestSuite() { delete world_; }
 
     void UseDevice(std::string_view family) {
-        fs::copy(demo_->path() / "devices" / family, device_.path(), fs::copy_options::recursive);
+        fs::copy(world_->Device(family), device_.path(), fs::copy_options::recursive);
         const json summary = json::parse(Cli({"connect", "--json"}).out);
         link_.DeviceRoot = device_.path();
         link_.ModelCode = summary["ModelCode"];
@@ -81,12 +72,7 @@ protected:
     }
 
     ProcessResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), ORVANE_CLI);
-        for (const std::string& global :
-             {std::string("--server"), server_->url(), std::string("--workdir"),
-              work_.path().string(), std::string("--device"), device_.path().string()})
-            args.push_back(global);
-        return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+        return world_->Cli(std::move(args), device_.path(), work_.path());
     }
     json Zone(int zone) {
         const ProcessResult run = Cli({"zone", std::to_string(zone), "--json"});
@@ -99,7 +85,7 @@ protected:
     void ExpectMapStored(const json& course) {
         const CourseNode node = FromJson(course);
         const std::string folder = CourseMapFolder(link_, node.id);
-        const auto onServer = ReadFileBytes(demo_->path() / "server/Download" / folder /
+        const auto onServer = ReadFileBytes(world_->ServerTree() / "Download" / folder /
                                             (LocalMapStem(node) + ".dat"));
         ASSERT_TRUE(onServer.has_value()) << folder;
         const fs::path onDevice = device_.path() / folder / (DeviceMapStem(link_, node) + ".dat");
@@ -108,15 +94,13 @@ protected:
             EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
     }
 
-    static TempFolder* demo_;
-    static NginxServer* server_;
+    static DemoWorld* world_;
     TempFolder work_;
     TempFolder device_;
     DeviceLink link_;
 };
 
-TempFolder* TransferCommands::demo_ = nullptr;
-NginxServer* TransferCommands::server_ = nullptr;
+DemoWorld* TransferCommands::world_ = nullptr;
 
 TEST_F(TransferCommands, TextDeviceStoresTheNamedMapsAndDeletesThemAgain) {
     UseDevice("model9-us");
@@ -137,7 +121,7 @@ TEST_F(TransferCommands, TextDeviceStoresTheNamedMapsAndDeletesThemAgain) {
 
     const ProcessResult run = Cli(
         {"download", "--tabs", "0,3", "--names", *downloaded.begin() + "," + *downloaded.rbegin()});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err << server_->Log();
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err << world_->server().Log();
     EXPECT_NE(run.out.find("Operation Completed."), std::string::npos);
     EXPECT_NE(run.out.find("0 Completed of 2 ("), std::string::npos) << run.out;
     for (const json& course : chosen) ExpectMapStored(course);
@@ -189,7 +173,7 @@ TEST_F(TransferCommands, FirstGenerationDeviceStoresEveryNewOverseasMap) {
     ASSERT_FALSE(added.empty());
 
     const ProcessResult run = Cli({"download", "--command", "others-new"});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err << server_->Log();
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err << world_->server().Log();
     EXPECT_TRUE(fs::is_empty(work_.path()));
 
     // The connection parses each binary club list back: it names every course
