@@ -72,7 +72,7 @@ void ReadRecordList(Session& session) {
     // belongs to the records layer, which the catalogue cannot know.
     const DeviceFileRead index = ReadDeviceFile(session.device, nullptr, "DataList.dat");
     session.deviceRecords =
-        index.code == 0 ? BuildDeviceRecordList(session.catalogue, index.bytes)
+        index.code == 0 ? buildDeviceRecordList(session.catalogue, index.bytes)
                         : std::vector<RecordEntry>{};
 }
 

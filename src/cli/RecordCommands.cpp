@@ -93,7 +93,7 @@ int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& 
 
     const std::string listing = ListRecordFolder(dir);
     if (listing.empty()) ui.Notify(kNoSavedRecords);
-    const std::vector<RecordEntry> entries = BuildSavedRecordList(catalogue, dir, listing);
+    const std::vector<RecordEntry> entries = buildSavedRecordList(catalogue, dir, listing);
     std::vector<RecordRow> rows = ViewerRows(entries, context.language);
     SortRecordRows(rows, ViewerSort());
     if (!context.json) {

@@ -274,14 +274,14 @@ std::optional<std::string> UnpackBytes(std::string_view file) {
     return tree.Decode(data, bits, shortest);
 }
 
-int PackToFile(std::string_view source, const std::filesystem::path& path, int* error) {
+int packToFile(std::string_view source, const std::filesystem::path& path, int* error) {
     if (error != nullptr) *error = 0;
     const std::optional<std::string> file = PackBytes(source.substr(0, source.find('\0')));
     if (!file) return 0;
     return WriteFileAtomically(path, *file, error) ? 1 : 0;
 }
 
-int UnpackFile(const std::filesystem::path& path, std::string& output) {
+int unpackFile(const std::filesystem::path& path, std::string& output) {
     const std::optional<std::string> file = ReadFilePrefix(path, kLongestUsefulFile);
     if (!file) return 0;
     std::optional<std::string> decoded = UnpackBytes(*file);

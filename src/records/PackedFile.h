@@ -40,12 +40,12 @@ std::optional<std::string> UnpackBytes(std::string_view file);
 // byte into the file at `path`, replacing it whole. Returns 1 when written; 0
 // when the input reaches kPackInputLimit (no file is created or changed, and
 // *error is set to 0) or the file cannot be written (*error holds the errno).
-int PackToFile(std::string_view source, const std::filesystem::path& path, int* error = nullptr);
+int packToFile(std::string_view source, const std::filesystem::path& path, int* error = nullptr);
 
 // The record reader's call: decodes the file at `path` into `output` and
 // returns the number of bytes decoded. Returns 0 when the file cannot be read
 // or is unreadable (output untouched) and when it decodes to nothing (output
 // emptied).
-int UnpackFile(const std::filesystem::path& path, std::string& output);
+int unpackFile(const std::filesystem::path& path, std::string& output);
 
 }  // namespace orvane

@@ -240,11 +240,11 @@ std::optional<RoundRecord> ParseRecordText(std::string_view text, std::string_vi
     return record;
 }
 
-int ReadRecordFile(const std::filesystem::path& folder, std::string_view fileName,
+int readRecordFile(const std::filesystem::path& folder, std::string_view fileName,
                    RecordEntry& entry) {
     if (!IsSafeFileName(fileName)) return 0;
     std::string text;
-    if (UnpackFile(folder / fileName, text) == 0) return 0;
+    if (unpackFile(folder / fileName, text) == 0) return 0;
     entry.record = ParseRecordText(text, entry.name);
     return entry.record ? 1 : 0;
 }

@@ -26,7 +26,7 @@ std::optional<RoundRecord> ParseRecordText(std::string_view text, std::string_vi
 // it holds a round of entry.name. Returns 1 when read, 0 when rejected
 // (a name that would leave the folder, an unreadable or empty file, another
 // club).
-int ReadRecordFile(const std::filesystem::path& folder, std::string_view fileName,
+int readRecordFile(const std::filesystem::path& folder, std::string_view fileName,
                    RecordEntry& entry);
 
 }  // namespace orvane

@@ -71,7 +71,7 @@ std::string RecordDateText(std::string_view source) {
     return date;
 }
 
-std::vector<RecordEntry> BuildDeviceRecordList(const CatalogueData& data, std::string_view index) {
+std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::string_view index) {
     std::vector<RecordEntry> list;
     Words words(index);
     while (const auto word = words.Next()) {
@@ -90,7 +90,7 @@ std::vector<RecordEntry> BuildDeviceRecordList(const CatalogueData& data, std::s
     return list;
 }
 
-std::vector<RecordEntry> BuildSavedRecordList(const CatalogueData& data,
+std::vector<RecordEntry> buildSavedRecordList(const CatalogueData& data,
                                               const std::filesystem::path& folder,
                                               std::string_view listing) {
     std::vector<RecordEntry> list;
@@ -114,7 +114,7 @@ std::vector<RecordEntry> BuildSavedRecordList(const CatalogueData& data,
         entry.date = RecordDateText(dateSource);
         entry.fileName = std::string(*word);
         MatchCourse(entry, FindCatalogueCourse(data, entry.name));
-        if (ReadRecordFile(folder, *word, entry) == 0) continue;
+        if (readRecordFile(folder, *word, entry) == 0) continue;
         list.push_back(std::move(entry));
     }
     return list;

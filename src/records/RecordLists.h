@@ -23,13 +23,13 @@ std::string RecordDateText(std::string_view source);
 // Each word is "<club>_<yyyymmdd_hh>..."; a word without "_" or with an empty
 // club ends the list, and so do fewer than five bytes left after a word. A
 // word or club that could not be a plain file name is passed over.
-std::vector<RecordEntry> BuildDeviceRecordList(const CatalogueData& data, std::string_view index);
+std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::string_view index);
 
 // The record folder's list from the names of its files (blank separated).
 // Saved files are named "<yyyymmdd_hh>_<club>.dat", copies of device files
 // "<club>_<yyyymmdd_hh>..."; a name without two "_" is passed over, and so is
-// a file that ReadRecordFile rejects.
-std::vector<RecordEntry> BuildSavedRecordList(const CatalogueData& data,
+// a file that readRecordFile rejects.
+std::vector<RecordEntry> buildSavedRecordList(const CatalogueData& data,
                                               const std::filesystem::path& folder,
                                               std::string_view listing);
 

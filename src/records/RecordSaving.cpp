@@ -23,8 +23,8 @@ int SaveRecordEntry(DeviceLink& device, const std::filesystem::path& folder,
     if (!IsSafeFileName(entry.name) || !IsSafeFileName(fileName)) return 0;
     const DeviceFileRead read = ReadDeviceFile(device, nullptr, entry.path);
     if (read.code != 0) return 0;
-    // PackToFile stops at the first zero byte, as the device's text does.
-    return PackToFile(read.bytes, folder / fileName);
+    // packToFile stops at the first zero byte, as the device's text does.
+    return packToFile(read.bytes, folder / fileName);
 }
 
 bool SaveTickedRecords(Ui& ui, DeviceLink& device, RecordFolder& folder,

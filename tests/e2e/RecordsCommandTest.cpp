@@ -71,7 +71,7 @@ TEST_F(RecordsCommand, ListsSavesAndViewsTheDemoDevicesRounds) {
         const std::string stamp = path.substr(9 + entry["club"].get<std::string>().size() + 1, 11);
         std::string unpacked;
         ASSERT_GT(
-            UnpackFile(records_.path() / (stamp + "_" + entry["club"].get<std::string>() + ".dat"),
+            unpackFile(records_.path() / (stamp + "_" + entry["club"].get<std::string>() + ".dat"),
                        unpacked),
             0);
         EXPECT_EQ(unpacked, ReadWholeFile(device() / path));

@@ -282,30 +282,30 @@ TEST(PackedFileRoundTrip, DeepestTreeWithinTheLimitComesBack) {
 TEST(PackedFileOnDisk, PackToFileKeepsTheRecordSaversRules) {
     TempFolder folder;
     const auto path = folder.path() / "20240501_09_Club.dat";
-    EXPECT_EQ(PackToFile(std::string("3,4,5\n\0after", 12), path), 1);
+    EXPECT_EQ(packToFile(std::string("3,4,5\n\0after", 12), path), 1);
     EXPECT_EQ(ReadWholeFile(path), Packed("3,4,5\n"));
 
     int error = -1;
-    EXPECT_EQ(PackToFile(std::string(kPackInputLimit, '1'), path, &error), 0);
+    EXPECT_EQ(packToFile(std::string(kPackInputLimit, '1'), path, &error), 0);
     EXPECT_EQ(error, 0);
     EXPECT_EQ(ReadWholeFile(path), Packed("3,4,5\n"));
-    EXPECT_EQ(PackToFile(std::string(kPackInputLimit - 1, '1'), path), 1);
+    EXPECT_EQ(packToFile(std::string(kPackInputLimit - 1, '1'), path), 1);
 
-    EXPECT_EQ(PackToFile("1,2", folder.path() / "missing" / "x.dat", &error), 0);
+    EXPECT_EQ(packToFile("1,2", folder.path() / "missing" / "x.dat", &error), 0);
     EXPECT_EQ(error, ENOENT);
 }
 
 TEST(PackedFileOnDisk, UnpackFileReportsBytesAndLeavesOutputOnFailure) {
     TempFolder folder;
     std::string output = "before";
-    EXPECT_EQ(UnpackFile(folder.path() / "none.dat", output), 0);
-    EXPECT_EQ(UnpackFile(folder.Write("bad.dat", "2.0 0/0 "), output), 0);
+    EXPECT_EQ(unpackFile(folder.path() / "none.dat", output), 0);
+    EXPECT_EQ(unpackFile(folder.Write("bad.dat", "2.0 0/0 "), output), 0);
     EXPECT_EQ(output, "before");
     // Whatever follows the useful part of a large file is not read.
     const auto big = folder.Write("big.dat", Packed("1,2,3\n") + std::string(1 << 20, '\xEE'));
-    EXPECT_EQ(UnpackFile(big, output), 6);
+    EXPECT_EQ(unpackFile(big, output), 6);
     EXPECT_EQ(output, "1,2,3\n");
-    EXPECT_EQ(UnpackFile(folder.Write("empty.dat", Packed("")), output), 0);
+    EXPECT_EQ(unpackFile(folder.Write("empty.dat", Packed("")), output), 0);
     EXPECT_EQ(output, "");
 }
 

@@ -233,24 +233,24 @@ TEST(RecordText, DamagedHoleLinesNeverReachPastTheTables) {
 TEST(RecordFile, ReadsThePackedFileOfTheFolder) {
     TempFolder folder;
     const std::string text = Round({"A1", "A2"});
-    ASSERT_EQ(PackToFile(text, folder.path() / "20120815_13_Club.dat"), 1);
+    ASSERT_EQ(packToFile(text, folder.path() / "20120815_13_Club.dat"), 1);
     RecordEntry entry;
     entry.name = "Club";
-    EXPECT_EQ(ReadRecordFile(folder.path(), "20120815_13_Club.dat", entry), 1);
+    EXPECT_EQ(readRecordFile(folder.path(), "20120815_13_Club.dat", entry), 1);
     ASSERT_TRUE(entry.record);
     EXPECT_EQ(entry.record->holes[1].par, 4);
 
     RecordEntry other;
     other.name = "Other";
-    EXPECT_EQ(ReadRecordFile(folder.path(), "20120815_13_Club.dat", other), 0);
+    EXPECT_EQ(readRecordFile(folder.path(), "20120815_13_Club.dat", other), 0);
     EXPECT_FALSE(other.record);
     folder.Write("plain.dat", text);
-    EXPECT_EQ(ReadRecordFile(folder.path(), "plain.dat", entry), 0);
-    EXPECT_EQ(ReadRecordFile(folder.path(), "missing.dat", entry), 0);
+    EXPECT_EQ(readRecordFile(folder.path(), "plain.dat", entry), 0);
+    EXPECT_EQ(readRecordFile(folder.path(), "missing.dat", entry), 0);
     // A name that leaves the folder is not opened even when the file exists.
     std::filesystem::create_directories(folder.path() / "in");
-    ASSERT_EQ(PackToFile(text, folder.path() / "20120815_13_Club.dat"), 1);
-    EXPECT_EQ(ReadRecordFile(folder.path() / "in", "../20120815_13_Club.dat", entry), 0);
+    ASSERT_EQ(packToFile(text, folder.path() / "20120815_13_Club.dat"), 1);
+    EXPECT_EQ(readRecordFile(folder.path() / "in", "../20120815_13_Club.dat", entry), 0);
 }
 
 }  // namespace

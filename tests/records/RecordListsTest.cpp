@@ -41,7 +41,7 @@ std::vector<std::string> Names(const std::vector<RecordEntry>& list) {
 TEST(DeviceRecordList, WordsOfTheIndexBecomeEntries) {
     CatalogueData data;
     data.DeviceList[3].push_back(Course(50101234, "Club"));
-    const auto list = BuildDeviceRecordList(data, "Club_20120815_13.dat Club_20120901_08.dat\r\n");
+    const auto list = buildDeviceRecordList(data, "Club_20120815_13.dat Club_20120901_08.dat\r\n");
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].name, "Club");
     EXPECT_EQ(list[0].date, "2012.08.15_13");
@@ -51,7 +51,7 @@ TEST(DeviceRecordList, WordsOfTheIndexBecomeEntries) {
     EXPECT_EQ(list[1].date, "2012.09.01_08");
     EXPECT_EQ(list[1].path, "UserData/Club_20120901_08.dat");
 
-    const auto unknown = BuildDeviceRecordList(data, "Other_20120815_13.dat\n");
+    const auto unknown = buildDeviceRecordList(data, "Other_20120815_13.dat\n");
     ASSERT_EQ(unknown.size(), 1u);
     EXPECT_EQ(unknown[0].displayName, "Other");
     EXPECT_EQ(unknown[0].courseNumber, 0);
@@ -60,24 +60,24 @@ TEST(DeviceRecordList, WordsOfTheIndexBecomeEntries) {
 TEST(DeviceRecordList, EndsWhereTheIndexSaysAndRefusesEscapingNames) {
     const CatalogueData data;
     // A word without "_" ends the list; the words before it stay.
-    EXPECT_EQ(Names(BuildDeviceRecordList(data, "A_20120815_13.dat junk B_20120815_14.dat\n")),
+    EXPECT_EQ(Names(buildDeviceRecordList(data, "A_20120815_13.dat junk B_20120815_14.dat\n")),
               std::vector<std::string>{"A|2012.08.15_13"});
     // An empty club name, first or later, ends it too.
-    EXPECT_TRUE(BuildDeviceRecordList(data, "_20120815_13.dat A_20120815_13.dat\n").empty());
+    EXPECT_TRUE(buildDeviceRecordList(data, "_20120815_13.dat A_20120815_13.dat\n").empty());
     // Fewer than five bytes after a word end the list.
-    EXPECT_EQ(BuildDeviceRecordList(data, "A_20120815_13.dat\r\nB_1").size(), 1u);
-    EXPECT_EQ(BuildDeviceRecordList(data, "A_20120815_13.dat B_1.d").size(), 2u);
+    EXPECT_EQ(buildDeviceRecordList(data, "A_20120815_13.dat\r\nB_1").size(), 1u);
+    EXPECT_EQ(buildDeviceRecordList(data, "A_20120815_13.dat B_1.d").size(), 2u);
     // Short words give short dates and never read past them.
-    const auto shortWord = BuildDeviceRecordList(data, "A_2012 B_ C_20120815_1\n");
+    const auto shortWord = buildDeviceRecordList(data, "A_2012 B_ C_20120815_1\n");
     ASSERT_EQ(shortWord.size(), 3u);
     EXPECT_EQ(shortWord[0].date, "2012..");
     EXPECT_EQ(shortWord[1].date, "..");
     EXPECT_EQ(shortWord[2].date, "2012.08.15_1");
-    EXPECT_TRUE(BuildDeviceRecordList(data, "").empty());
-    EXPECT_TRUE(BuildDeviceRecordList(data, std::string_view("\0A_20120815_13.dat", 18)).empty());
+    EXPECT_TRUE(buildDeviceRecordList(data, "").empty());
+    EXPECT_TRUE(buildDeviceRecordList(data, std::string_view("\0A_20120815_13.dat", 18)).empty());
     // Names that would leave the device's or the record folder are passed over.
     EXPECT_EQ(
-        Names(BuildDeviceRecordList(
+        Names(buildDeviceRecordList(
             data,
             "../../x_20120815_13.dat ..\\_1 ok/../x_2 .._20120815_13.dat B_20120815_14.dat\n")),
         std::vector<std::string>{"B|2012.08.15_14"});
@@ -87,11 +87,11 @@ TEST(SavedRecordList, ReadsBothFileFormsAndSkipsTheRest) {
     TempFolder folder;
     CatalogueData data;
     data.CatalogueList[0].push_back(Course(1234, "Club"));
-    PackToFile(RecordText("Club", {1, 2}), folder.path() / "20120815_13_Club.dat");
-    PackToFile(RecordText("Club", {0}), folder.path() / "Club_20120815_13.dat");
-    PackToFile(RecordText("Other", {0}), folder.path() / "20120815_14_Club.dat");
+    packToFile(RecordText("Club", {1, 2}), folder.path() / "20120815_13_Club.dat");
+    packToFile(RecordText("Club", {0}), folder.path() / "Club_20120815_13.dat");
+    packToFile(RecordText("Other", {0}), folder.path() / "20120815_14_Club.dat");
     folder.Write("20120815_15_Club.dat", RecordText("Club", {0}));
-    const auto list = BuildSavedRecordList(
+    const auto list = buildSavedRecordList(
         data, folder.path(),
         "20120815_13_Club.dat\nnounderscore.dat\none_underscore.dat\n20120815_14_Club.dat\n"
         "20120815_15_Club.dat\nmissing_20120815_16.dat\nClub_20120815_13.dat\n");
@@ -198,7 +198,7 @@ TEST_F(RecordSavingTest, SavedFileUnpacksToTheDeviceTextAndListsBack) {
     const std::string text = RecordText("Club", {1, 0, -1});
     deviceFolder_.Write("UserData/Club_20120815_13.dat", text + std::string("\0tail", 5));
     deviceFolder_.Write("UserData/Club_20120901_08.dat", RecordText("Club", {2}));
-    entries_ = BuildDeviceRecordList(data_, "Club_20120815_13.dat Club_20120901_08.dat\r\n");
+    entries_ = buildDeviceRecordList(data_, "Club_20120815_13.dat Club_20120901_08.dat\r\n");
     shell_.ScriptFolder(recordFolder_.path());
 
     // Newest first: row 1 is the August round.
@@ -207,13 +207,13 @@ TEST_F(RecordSavingTest, SavedFileUnpacksToTheDeviceTextAndListsBack) {
     EXPECT_EQ(shell_.questions()[0].text, "Saved data.");
     const auto saved = recordFolder_.path() / "20120815_13_Club.dat";
     std::string unpacked;
-    ASSERT_GT(UnpackFile(saved, unpacked), 0);
+    ASSERT_GT(unpackFile(saved, unpacked), 0);
     EXPECT_EQ(unpacked, text);
 
     // The folder is kept: the second save asks for none.
     EXPECT_TRUE(SaveTickedRecords(ui_, device_, folder_, entries_, Rows(), {0, 1}));
     const auto list =
-        BuildSavedRecordList(data_, recordFolder_.path(), ListRecordFolder(recordFolder_.path()));
+        buildSavedRecordList(data_, recordFolder_.path(), ListRecordFolder(recordFolder_.path()));
     EXPECT_EQ(Names(list), (std::vector<std::string>{"Club|2012.08.15_13", "Club|2012.09.01_08"}));
 }
 
@@ -221,7 +221,7 @@ TEST_F(RecordSavingTest, FaultsStopTheSaveAndNothingEscapesTheFolder) {
     deviceFolder_.Write("UserData/A_20120815_13.dat", RecordText("A", {0}));
     deviceFolder_.Write("UserData/C_20120815_15.dat", RecordText("C", {0}));
     entries_ =
-        BuildDeviceRecordList(data_, "A_20120815_13.dat B_20120815_14.dat C_20120815_15.dat\r\n");
+        buildDeviceRecordList(data_, "A_20120815_13.dat B_20120815_14.dat C_20120815_15.dat\r\n");
     ASSERT_EQ(entries_.size(), 3u);
 
     // Nothing ticked: told, no folder asked for.
