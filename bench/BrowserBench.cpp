@@ -11,20 +11,13 @@
 #include "browser/AreaTables.h"
 #include "browser/Browser.h"
 #include "catalogue/Classification.h"
+#include "BenchShell.h"
 #include "shell/Shell.h"
 
 namespace {
 
 using namespace orvane;
 
-class SilentShell : public Shell {
-public:
-    void ShowStatus(const StatusLine&) override {}
-    void SetProgress(int) override {}
-    Answer Ask(const Question&) override { return Answer::Ok; }
-    void Pause(std::chrono::milliseconds) override {}
-    std::optional<std::filesystem::path> PickFolder() override { return std::nullopt; }
-};
 
 struct World {
     World() {
@@ -39,7 +32,7 @@ struct World {
 
     CatalogueData data;
     DeviceLink device;
-    SilentShell shell;
+    bench::BenchShell shell;
     Ui ui{shell, Language::English};
 };
 

@@ -29,6 +29,7 @@
 #include "catalogue/ClubListText.h"
 #include "catalogue/ZoneLoaders.h"
 #include "device/DevicePaths.h"
+#include "BenchShell.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -38,21 +39,6 @@ using namespace orvane;
 constexpr std::uint32_t kSeed = 20261206;
 constexpr int kTextModel = 9;
 
-// Answers every message box and counts them: each one is a club-list line
-// the loaders rejected, which a generated catalogue must not have.
-class CountingShell : public Shell {
-public:
-    void ShowStatus(const StatusLine&) override {}
-    void SetProgress(int) override {}
-    Answer Ask(const Question&) override {
-        ++questions;
-        return Answer::Ok;
-    }
-    void Pause(std::chrono::milliseconds) override {}
-    std::optional<std::filesystem::path> PickFolder() override { return std::nullopt; }
-
-    int questions = 0;
-};
 
 // Loading reads local files only; nothing may reach for the network.
 class NoServer : public HttpClient {
@@ -176,7 +162,7 @@ void Report(benchmark::State& state, const World& world, const CatalogueData& da
 // The whole load-and-classify step of a connection.
 void LoadAndClassify(benchmark::State& state) {
     const World& world = WorldOf(static_cast<int>(state.range(0)));
-    CountingShell shell;
+    bench::BenchShell shell;
     Ui ui(shell, Language::English);
     NoServer server;
     DeviceLink device = world.device;
@@ -200,7 +186,7 @@ void LoadAndClassify(benchmark::State& state) {
 // lists from memory...
 void ParseCatalogue(benchmark::State& state) {
     const World& world = WorldOf(static_cast<int>(state.range(0)));
-    CountingShell shell;
+    bench::BenchShell shell;
     Ui ui(shell, Language::English);
     std::size_t parsed = 0;
     for (auto _ : state) {
@@ -222,7 +208,7 @@ void ParseCatalogue(benchmark::State& state) {
 // ...and classifying lists already loaded.
 void Classify(benchmark::State& state) {
     const World& world = WorldOf(static_cast<int>(state.range(0)));
-    CountingShell shell;
+    bench::BenchShell shell;
     Ui ui(shell, Language::English);
     NoServer server;
     DeviceLink device = world.device;

@@ -16,6 +16,7 @@
 #include "browser/Transfer.h"
 #include "catalogue/Classification.h"
 #include "net/HttpClient.h"
+#include "BenchShell.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -26,17 +27,6 @@ namespace fs = std::filesystem;
 // Maps of the demo's typical size.
 constexpr std::size_t kMapBytes = 200 * 1024;
 
-class SilentShell : public Shell {
-public:
-    void ShowStatus(const StatusLine&) override {}
-    void SetProgress(int) override {}
-    // Yes to deleting; every other box has only OK.
-    Answer Ask(const Question& question) override {
-        return question.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    void Pause(std::chrono::milliseconds) override {}
-    std::optional<fs::path> PickFolder() override { return std::nullopt; }
-};
 
 // Answers every map with the same bytes.
 class MemoryServer : public HttpClient {
@@ -82,7 +72,7 @@ struct World {
     CatalogueData data;
     DeviceLink device;
     std::vector<Mark> marks;
-    SilentShell shell;
+    bench::BenchShell shell;
     Ui ui{shell, Language::English};
     MemoryServer server;
     fs::path work = MakeFolder();
