@@ -84,20 +84,6 @@ TEST(AreaTables, CountryRowsKeepLabelsCodesAndZones) {
     EXPECT_EQ(FindCountry(4, 1), nullptr);
 }
 
-TEST(AreaTables, CountryStripStartsWithAll) {
-    const Labels asia = CountryTabLabels(0, Language::Korean);
-    ASSERT_EQ(asia.size(), 12u);
-    EXPECT_EQ(asia.front(), "전체");
-    EXPECT_EQ(asia[2], "일본");
-    EXPECT_EQ(asia.back(), "기타아시아");
-    const Labels europe = CountryTabLabels(2, Language::English);
-    ASSERT_EQ(europe.size(), 16u);
-    EXPECT_EQ(europe.front(), "All");
-    EXPECT_EQ(europe[1], "United Kingdom");
-    EXPECT_EQ(CountryTabLabels(4, Language::English), Labels{"All"});
-    EXPECT_TRUE(CountryTabLabels(5, Language::English).empty());
-}
-
 // Every view the country strip can show is either plain or subdivided, never
 // both, and the search results have their own single tab.
 TEST(AreaTables, EveryViewHasExactlyOneRegionTable) {
