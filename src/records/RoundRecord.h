@@ -19,6 +19,9 @@ struct ShotPoint {
 
 inline constexpr std::size_t kKeptShots = 11;
 inline constexpr std::size_t kRecordHoles = 18;
+// A round's front nine and back nine.
+inline constexpr std::size_t kHalves = 2;
+inline constexpr std::int32_t kHolesPerHalf = 9;
 
 struct HoleResult {
     // 0 when the hole was not played.
@@ -65,6 +68,10 @@ struct RoundRecord {
     std::int32_t backScoreTotal = 0;
     std::array<HoleResult, kRecordHoles> holes{};
 
+    // The score card's holes: 1..9 for a nine-hole round, else 1..18.
+    std::int32_t CardHoleCount() const {
+        return holeCount > kHolesPerHalf ? static_cast<std::int32_t>(kRecordHoles) : kHolesPerHalf;
+    }
     std::int32_t FrontStrokes() const { return frontScoreTotal + frontParTotal; }
     std::int32_t BackStrokes() const { return backScoreTotal + backParTotal; }
 };

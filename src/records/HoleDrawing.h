@@ -1,0 +1,80 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/CourseGeometry.h"
+#include "records/HoleView.h"
+#include "records/PlayedShots.h"
+#include "records/RoundRecord.h"
+
+namespace orvane {
+
+// Where the card's hole lies in the club's geometry.
+struct CourseHole {
+    std::int32_t courseIndex = 0;
+    std::int32_t holeNumber = 0;
+};
+
+// Holes 1..9 are on the front course, 10..18 on the back one; a course of
+// nine holes numbers its holes from 1 again.
+CourseHole CourseHoleOf(const CourseGeometry& geometry, const RoundRecord& record,
+                        std::int32_t shownHole);
+
+// The geometry of the card's hole `shownHole`; nullptr when nothing is
+// loaded or the club's files do not hold that hole.
+const HoleGeometry* HoleOfCard(const CourseGeometry& geometry, const RoundRecord& record,
+                               std::int32_t shownHole);
+
+// Makes hole `holeNumber` of course `courseIndex` the current hole of
+// `geometry` and lays out the view for it. Without such a hole (or without
+// its tee and green) the view is laid out over `shots` instead, so that a
+// hole the files do not hold still shows where the ball went.
+struct HoleSetup {
+    const HoleGeometry* hole = nullptr;
+    HoleView view;
+};
+HoleSetup setupHoleView(CourseGeometry& geometry, CourseHole courseHole, const ViewRect& rect,
+                        const std::vector<PlayedShot>& shots);
+
+enum class AreaKind { Outline, Fairway, Bunker, Water, Green };
+
+struct DrawnArea {
+    AreaKind kind = AreaKind::Outline;
+    // Clamped into the view, at most kMaxDrawnPoints.
+    std::vector<Pixel> points;
+};
+inline constexpr std::size_t kMaxDrawnPoints = 124;
+
+struct DrawnShot {
+    Pixel at;
+    // The shot's number as one character: shots 10 and above show their
+    // first digit.
+    char number = '1';
+};
+
+// One row of the shot panel: the club of a shot and how far it went.
+struct ShotRow {
+    std::int32_t club = 0;
+    double metres = 0;
+};
+inline constexpr std::size_t kShotRows = 5;
+
+// Everything the hole view and the shot panel paint, in painting order.
+struct HoleDrawing {
+    std::string caption;
+    // No geometry: the view shows message::CourseMapDownloadFailed and
+    // nothing else.
+    bool mapMissing = false;
+    std::vector<DrawnArea> areas;
+    std::vector<Pixel> tees;
+    // Joined by lines in order; the last one is the hole-out point.
+    std::vector<DrawnShot> shots;
+    std::vector<ShotRow> rows;
+};
+
+HoleDrawing DrawHole(CourseGeometry& geometry, const RoundRecord& record, std::int32_t shownHole,
+                     const ViewRect& rect);
+
+}  // namespace orvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/CourseGeometry.h"
+#include "records/HoleView.h"
+#include "records/RoundRecord.h"
+#include "records/ScoreCardState.h"
+
+namespace orvane {
+
+// Shot positions come in millionths of a degree and geometry in degrees;
+// everything past reading is in degrees.
+inline constexpr double kMicrodegreesPerDegree = 1e6;
+
+struct PlayedShot {
+    GeoPoint at;
+    std::int32_t club = 0;
+    // Ground distance to the next shot; nothing for the last.
+    std::optional<double> metresToNext;
+};
+
+// The kept shots of hole `shownHole` (1..18) of `record`. In a record of
+// version 2 or later the last shot lies at the centre of the green its club
+// value numbers (from 0), when `hole` has that green. Distances use the
+// metres per degree at the hole's latitude, or at the first shot's when the
+// geometry has no such hole.
+std::vector<PlayedShot> PlayedShots(const RoundRecord& record, std::int32_t shownHole,
+                                    const HoleGeometry* hole);
+
+// "%d" of the distance in `unit`, rounded half up.
+std::string DistanceText(double metres, DistanceUnit unit);
+
+}  // namespace orvane
