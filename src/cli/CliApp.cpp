@@ -13,6 +13,7 @@
 #include "cli/PackCommands.h"
 #include "cli/TransferCommands.h"
 #include "cli/RecordCommands.h"
+#include "cli/RecordViewCommands.h"
 #include "platform/CurlHttpClient.h"
 
 namespace orvane::cli {
@@ -123,6 +124,19 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     allRows->excludes(someRows);
     auto* recordsSaved = records->add_subcommand("saved", "List the round records of a folder");
     recordsSaved->add_option("--dir", recordsDir, "Record folder")->required();
+    auto* recordsShow = records->add_subcommand("show", "Show a saved round as a score card");
+    auto* recordsExport =
+        records->add_subcommand("export", "Write a saved round's shots as GPX or CSV");
+    std::string recordFile, unitName;
+    ExportTargets exportTargets;
+    for (auto* command : {recordsShow, recordsExport}) {
+        command->add_option("file", recordFile, "Record file, as `records saved` names it")
+            ->required();
+        command->add_option("--dir", recordsDir, "Record folder")->required();
+        command->add_option("--unit", unitName, "Distance unit")->check(CLI::IsMember({"m", "yd"}));
+    }
+    auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, "GPX file to write");
+    auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, "CSV file to write");
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -164,6 +178,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*deleteMaps) return DeleteCommand(context, deleteTabs, deleteNames);
         if (*recordsSave) return RecordsSaveCommand(context, recordsTo, recordsAll, recordRows);
         if (*recordsSaved) return RecordsSavedCommand(context, recordsDir);
+        const std::optional<DistanceUnit> unit =
+            unitName.empty() ? std::nullopt
+                             : std::optional(unitName == "m" ? DistanceUnit::Metres
+                                                             : DistanceUnit::Yards);
+        if (*recordsShow) return RecordsShowCommand(context, recordsDir, recordFile, unit);
+        if (*recordsExport) {
+            if (!*gpxOption && !*csvOption) {
+                err << "orvane-cli: records export needs --gpx or --csv\n";
+                return 2;
+            }
+            return RecordsExportCommand(context, recordsDir, recordFile, exportTargets, unit);
+        }
         if (*records) return RecordsCommand(context);
     } catch (const std::exception& error) {
         err << "orvane-cli: " << error.what() << '\n';

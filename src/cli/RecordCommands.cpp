@@ -2,7 +2,6 @@
 
 #include <iostream>
 #include <nlohmann/json.hpp>
-#include <optional>
 
 #include "cli/ConnectedRun.h"
 #include "records/RecordLists.h"
@@ -14,14 +13,6 @@ namespace {
 using nlohmann::ordered_json;
 
 constexpr TextPair kNoSuchRow{"해당 번호의 기록이 없습니다: ", "There is no record row "};
-
-void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
-    for (const RecordRow& row : rows) {
-        for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
-            context.out << (cell == 0 ? "" : "\t") << row.cells[cell];
-        context.out << '\n';
-    }
-}
 
 }  // namespace
 
@@ -59,7 +50,7 @@ int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& t
     ConnectedRun run(context);
     if (!run.connected()) return 1;
     Session& session = run.session();
-    if (!DeviceKeepsRecords(session.ui, session.device)) return 1;
+    if (!SaveToPcAllowed(session.ui, session.transfer.Busy(), session.device)) return 1;
 
     std::vector<RecordRow> shown = SaveDialogRows(session.deviceRecords, session.ui.language());
     SortRecordRows(shown, SaveDialogSort());
@@ -81,36 +72,6 @@ int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& t
                              session.deviceRecords, shown, ticked)
                ? 0
                : 1;
-}
-
-int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& dir) {
-    std::optional<ConnectedRun> run;
-    if (context.device) run.emplace(context);
-    TerminalShell shell(context.json ? context.err : context.out, context.answer, false);
-    Ui ui(shell, context.language);
-    const CatalogueData unconnected;
-    const CatalogueData& catalogue = run ? run->session().catalogue : unconnected;
-
-    const std::string listing = ListRecordFolder(dir);
-    if (listing.empty()) ui.Notify(kNoSavedRecords);
-    const std::vector<RecordEntry> entries = buildSavedRecordList(catalogue, dir, listing);
-    std::vector<RecordRow> rows = ViewerRows(entries, context.language);
-    SortRecordRows(rows, ViewerSort());
-    if (!context.json) {
-        PrintRows(context, rows);
-        return 0;
-    }
-    ordered_json list = ordered_json::array();
-    for (const RecordRow& row : rows) {
-        list.push_back({{"date", row.cells[0]},
-                        {"club", row.cells[1]},
-                        {"out", row.cells[2]},
-                        {"in", row.cells[3]},
-                        {"total", row.cells[4]},
-                        {"file", entries[row.entry].fileName}});
-    }
-    context.out << list.dump(2) << '\n';
-    return 0;
 }
 
 }  // namespace orvane::cli

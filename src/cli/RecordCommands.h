@@ -17,9 +17,4 @@ int RecordsCommand(const CliContext& context);
 int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& to, bool all,
                        const std::vector<int>& rows);
 
-// `records saved --dir DIR`: the viewer's list of DIR, newest first: date,
-// club, out, in, total. With --device the club names come from a connected
-// run's catalogue, otherwise from the file names.
-int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& dir);
-
 }  // namespace orvane::cli

@@ -11,7 +11,11 @@ const std::filesystem::path* RecordFolder::Ensure(Ui& ui) {
     return path ? &*path : nullptr;
 }
 
-bool DeviceKeepsRecords(Ui& ui, const DeviceLink& device) {
+bool SaveToPcAllowed(Ui& ui, bool transferBusy, const DeviceLink& device) {
+    if (transferBusy) {
+        ui.Notify(text::NotFinishedDownloading);
+        return false;
+    }
     if (!device.HardwareVersion.starts_with("V3.0")) return true;
     ui.Notify(kModelWithoutRecords);
     return false;

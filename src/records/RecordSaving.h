@@ -29,9 +29,10 @@ struct RecordFolder {
     const std::filesystem::path* Ensure(Ui& ui);
 };
 
-// False, after telling the person, when the device keeps no records the
-// manager can read (hardware V3.0).
-bool DeviceKeepsRecords(Ui& ui, const DeviceLink& device);
+// Whether the save command may open; false, after telling the person, while
+// a transfer runs or when the device keeps no records the manager can read
+// (hardware V3.0).
+bool SaveToPcAllowed(Ui& ui, bool transferBusy, const DeviceLink& device);
 
 // Copies one device record into `folder` as a packed file named
 // SavedRecordFileName, replacing a file of that name. Returns 1 when saved;

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <set>
+#include <sstream>
 
 #include "records/PackedFile.h"
 #include "DemoWorld.h"
@@ -117,6 +118,83 @@ TEST_F(RecordsCommand, SavesChosenRowsAndRefusesOthers) {
     EXPECT_NE(wrong.err.find("99"), std::string::npos);
     const ProcessResult neither = Cli({"records", "save", "--to", records_.path().string()});
     EXPECT_NE(neither.exitCode, 0);
+}
+
+// Par and strokes of each played hole, read straight from a device record's
+// text: lines after the five header lines that start with a course letter.
+std::vector<std::pair<int, int>> ParsAndStrokes(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    std::vector<std::pair<int, int>> holes;
+    for (int number = 0; std::getline(lines, line); ++number) {
+        if (number < 5 || line.empty() || !std::isalpha(static_cast<unsigned char>(line[0])))
+            continue;
+        std::istringstream words(line);
+        std::string label;
+        int first = 0, flags = 0, score = 0;
+        words >> label >> first >> flags >> score;
+        holes.emplace_back(first & 15, (first & 15) + score);
+    }
+    return holes;
+}
+
+TEST_F(RecordsCommand, ShowsAndExportsEverySavedRound) {
+    ASSERT_EQ(Cli({"records", "save", "--to", records_.path().string(), "--all"}).exitCode, 0);
+    const json list = json::parse(Cli({"records", "--json"}).out);
+    for (const json& listed : list) {
+        const std::string path = listed["path"];
+        const std::string club = listed["club"];
+        const std::string file = path.substr(9 + club.size() + 1, 11) + "_" + club + ".dat";
+        SCOPED_TRACE(file);
+        const ProcessResult shown =
+            Cli({"records", "show", file, "--dir", records_.path().string(), "--json"});
+        ASSERT_EQ(shown.exitCode, 0) << shown.err;
+        const json card = json::parse(shown.out);
+
+        const auto holes = ParsAndStrokes(ReadWholeFile(device() / path));
+        ASSERT_EQ(card["holes"].size(), holes.size() > 9 ? 18u : 9u);
+        std::array<int, 2> strokes{};
+        for (std::size_t i = 0; i < holes.size(); ++i) {
+            EXPECT_EQ(card["holes"][i]["par"], std::to_string(holes[i].first));
+            strokes[i / 9] += holes[i].second;
+        }
+        EXPECT_EQ(card["out"]["strokes"], std::to_string(strokes[0]));
+        EXPECT_EQ(card["total"], "Total :  " + std::to_string(strokes[0]) + " + " +
+                                     std::to_string(strokes[1]) + " = " +
+                                     std::to_string(strokes[0] + strokes[1]));
+        // English cards measure in yards; every shot but a hole's last has a distance.
+        EXPECT_EQ(card["unit"], "yd");
+        std::size_t shots = 0;
+        for (const json& hole : card["holes"]) {
+            for (std::size_t k = 0; k < hole["shots"].size(); ++k) {
+                EXPECT_EQ(hole["shots"][k]["distance"].is_null(), k + 1 == hole["shots"].size());
+                ++shots;
+            }
+        }
+
+        const std::filesystem::path csv = work_.path() / "round.csv";
+        const std::filesystem::path gpx = work_.path() / "round.gpx";
+        ASSERT_EQ(Cli({"records", "export", file, "--dir", records_.path().string(), "--csv",
+                       csv.string(), "--gpx", gpx.string()})
+                      .exitCode,
+                  0);
+        const std::string rows = ReadWholeFile(csv);
+        EXPECT_TRUE(rows.starts_with("hole,shot,club,east,north,distance\r\n"));
+        EXPECT_EQ(static_cast<std::size_t>(std::count(rows.begin(), rows.end(), '\n')), shots + 1);
+        const std::string track = ReadWholeFile(gpx);
+        std::size_t waypoints = 0;
+        for (std::size_t at = track.find("<wpt "); at != std::string::npos;
+             at = track.find("<wpt ", at + 1))
+            ++waypoints;
+        EXPECT_EQ(waypoints, shots);
+    }
+
+    const ProcessResult text =
+        Cli({"records", "show", "19990101_01_Nowhere.dat", "--dir", records_.path().string()});
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_NE(text.err.find("19990101_01_Nowhere.dat is not a round record of"),
+              std::string::npos);
+    EXPECT_EQ(Cli({"records", "export", "x.dat", "--dir", records_.path().string()}).exitCode, 2);
 }
 
 }  // namespace

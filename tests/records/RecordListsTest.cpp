@@ -248,10 +248,12 @@ TEST_F(RecordSavingTest, FaultsStopTheSaveAndNothingEscapesTheFolder) {
     EXPECT_FALSE(std::filesystem::exists(recordFolder_.path().parent_path() / "20120815_13_.."));
 
     device_.HardwareVersion = "V3.0.1";
-    EXPECT_FALSE(DeviceKeepsRecords(ui_, device_));
+    EXPECT_FALSE(SaveToPcAllowed(ui_, false, device_));
     EXPECT_EQ(shell_.questions().back().text, "Not support model.");
     device_.HardwareVersion = "V3.5.1";
-    EXPECT_TRUE(DeviceKeepsRecords(ui_, device_));
+    EXPECT_FALSE(SaveToPcAllowed(ui_, true, device_));
+    EXPECT_EQ(shell_.questions().back().text, "Not finished downloading.");
+    EXPECT_TRUE(SaveToPcAllowed(ui_, false, device_));
 }
 
 }  // namespace

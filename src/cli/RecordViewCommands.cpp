@@ -1,0 +1,240 @@
+#include "cli/RecordViewCommands.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <system_error>
+
+#include "cli/ConnectedRun.h"
+#include "records/CourseGeometry.h"
+#include "records/HoleDrawing.h"
+#include "records/RecordViewer.h"
+#include "records/RoundExport.h"
+#include "records/ScoreCard.h"
+#include "shell/StringTable.h"
+#include "util/SafeFile.h"
+#include "util/Text.h"
+
+namespace orvane::cli {
+namespace {
+
+using nlohmann::ordered_json;
+
+constexpr TextPair kNoSuchRecord{" 은(는) 이 폴더의 기록 파일이 아닙니다: ",
+                                 " is not a round record of "};
+constexpr TextPair kCannotWrite{" 에 쓸 수 없습니다: ", " cannot be written: "};
+constexpr TextPair kHoleHeading{"홀", "Hole"};
+constexpr TextPair kParHeading{"파", "Par"};
+constexpr TextPair kScoreHeading{"스코어", "Score"};
+constexpr std::array<TextPair, kHalves> kHalfHeadings{{{"전", "Out"}, {"후", "In"}}};
+
+const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
+
+// The record folder as the viewer lists it, with the session of a connected
+// run when --device names a device.
+class RecordFolderView {
+public:
+    RecordFolderView(const CliContext& context, const std::filesystem::path& dir)
+        : shell_(context.json ? context.err : context.out, context.answer, false),
+          ui_(shell_, context.language),
+          http_(context.ServerUrl()),
+          folder_(dir) {
+        if (context.device) run_.emplace(context);
+        RecordFolder folder{dir};
+        const CatalogueData unconnected;
+        const bool busy = run_ && run_->session().transfer.Busy();
+        entries_ = OpenRecordViewer(ui(), busy, folder,
+                                    run_ ? run_->session().catalogue : unconnected)
+                       .value_or(std::vector<RecordEntry>{});
+    }
+
+    Ui& ui() { return run_ ? run_->session().ui : ui_; }
+    HttpClient& http() { return run_ ? run_->session().http : http_; }
+    std::vector<RecordEntry>& entries() { return entries_; }
+
+    // The entry of record file `file`, its course names filled and its
+    // club's geometry loaded into `geometry`; nullptr, after saying so, when
+    // the folder holds no readable round of that name.
+    RecordEntry* Open(const CliContext& context, const std::string& file,
+                      CourseGeometry& geometry) {
+        for (RecordEntry& entry : entries_) {
+            if (entry.fileName != file) continue;
+            readCourseNames(http(), entry);
+            loadCourseGeometry(http(), entry, geometry, context.WorkFolder());
+            return &entry;
+        }
+        context.err << file << PickText(context.language, kNoSuchRecord)
+                    << folder_.string() << '\n';
+        return nullptr;
+    }
+
+private:
+    std::optional<ConnectedRun> run_;
+    TerminalShell shell_;
+    Ui ui_;
+    CurlHttpClient http_;
+    std::filesystem::path folder_;
+    std::vector<RecordEntry> entries_;
+};
+
+void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
+    for (const RecordRow& row : rows) {
+        for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
+            context.out << (cell == 0 ? "" : "\t") << row.cells[cell];
+        context.out << '\n';
+    }
+}
+
+std::string Cell(const std::string& text) { return Format("%4s", text.c_str()); }
+
+void PrintCard(const CliContext& context, const ScoreCardTexts& card, const RoundRecord& record) {
+    const Language language = context.language;
+    context.out << PickText(language, kClubLabel) << card.clubLine << '\n'
+                << PickText(language, kDateLabel) << card.dateLine << '\n'
+                << PickText(language, kTimeLabel) << card.timeLine << '\n'
+                << card.courseLines[0] << '\n'
+                << card.courseLines[1] << "\n\n";
+    const std::size_t halves = record.CardHoleCount() > kHolesPerHalf ? kHalves : 1;
+    for (std::size_t half = 0; half < halves; ++half) {
+        std::string holes = Format("%-6s", std::string(PickText(language, kHoleHeading)).c_str());
+        std::string pars = Format("%-6s", std::string(PickText(language, kParHeading)).c_str());
+        std::string scores = Format("%-6s", std::string(PickText(language, kScoreHeading)).c_str());
+        for (std::size_t i = 0; i < kHolesPerHalf; ++i) {
+            const std::size_t hole = half * kHolesPerHalf + i;
+            holes += Cell(std::to_string(hole + 1));
+            pars += Cell(card.parCells[hole]);
+            scores += Cell(card.scoreCells[hole]);
+        }
+        context.out << holes << "  " << PickText(language, kHalfHeadings[half]) << '\n'
+                    << pars << "  " << card.parTotals[half] << '\n'
+                    << scores << "  " << card.strokeTotals[half] << '\n';
+    }
+    context.out << card.totalLine << '\n';
+}
+
+void PrintShots(const CliContext& context, const RoundRecord& record,
+                const CourseGeometry& geometry, DistanceUnit unit) {
+    if (!geometry.loaded) {
+        context.out << '\n'
+                    << MessageText(message::CourseMapDownloadFailed, context.language) << '\n';
+    }
+    for (std::int32_t hole = 1; hole <= record.CardHoleCount(); ++hole) {
+        const std::vector<PlayedShot> shots =
+            PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
+        if (shots.empty()) continue;
+        context.out << '\n' << Format("Hole %d", hole) << '\n';
+        for (std::size_t k = 0; k < shots.size(); ++k) {
+            context.out << Format("  %2zu  club %2d", k + 1, shots[k].club);
+            if (shots[k].metresToNext)
+                context.out << Format("  %5s %s",
+                                      DistanceText(*shots[k].metresToNext, unit).c_str(),
+                                      UnitSymbol(unit));
+            context.out << '\n';
+        }
+    }
+}
+
+ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
+                      const CourseGeometry& geometry, DistanceUnit unit, Language language) {
+    const RoundRecord& record = *entry.record;
+    ordered_json holes = ordered_json::array();
+    for (std::int32_t hole = 1; hole <= record.CardHoleCount(); ++hole) {
+        const std::size_t index = static_cast<std::size_t>(hole - 1);
+        ordered_json shots = ordered_json::array();
+        const std::vector<PlayedShot> played =
+            PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
+        for (std::size_t k = 0; k < played.size(); ++k) {
+            const PlayedShot& shot = played[k];
+            shots.push_back({{"shot", k + 1},
+                             {"club", shot.club},
+                             {"east", shot.at.longitude},
+                             {"north", shot.at.latitude},
+                             {"distance", shot.metresToNext
+                                              ? ordered_json(DistanceText(*shot.metresToNext, unit))
+                                              : ordered_json(nullptr)}});
+        }
+        holes.push_back({{"hole", hole},
+                         {"par", card.parCells[index]},
+                         {"score", card.scoreCells[index]},
+                         {"shots", shots}});
+    }
+    return {{"club", ShownClubName(entry, language)},
+            {"date", entry.date.substr(0, 10)},
+            {"time", card.timeLine.substr(4)},
+            {"courses", {record.frontCourseName, record.backCourseName}},
+            {"unit", UnitSymbol(unit)},
+            {"map", geometry.loaded != 0},
+            {"holes", holes},
+            {"out", {{"par", card.parTotals[0]}, {"strokes", card.strokeTotals[0]}}},
+            {"in", {{"par", card.parTotals[1]}, {"strokes", card.strokeTotals[1]}}},
+            {"total", card.totalLine}};
+}
+
+bool Write(const CliContext& context, const std::filesystem::path& out, const std::string& text) {
+    int error = 0;
+    if (WriteFileAtomically(out, text, &error)) return true;
+    context.err << out.string() << PickText(context.language, kCannotWrite)
+                << std::generic_category().message(error) << '\n';
+    return false;
+}
+
+}  // namespace
+
+int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& dir) {
+    RecordFolderView view(context, dir);
+    const std::vector<RecordEntry>& entries = view.entries();
+    std::vector<RecordRow> rows = ViewerRows(entries, context.language);
+    SortRecordRows(rows, ViewerSort());
+    if (!context.json) {
+        PrintRows(context, rows);
+        return 0;
+    }
+    ordered_json list = ordered_json::array();
+    for (const RecordRow& row : rows) {
+        list.push_back({{"date", row.cells[0]},
+                        {"club", row.cells[1]},
+                        {"out", row.cells[2]},
+                        {"in", row.cells[3]},
+                        {"total", row.cells[4]},
+                        {"file", entries[row.entry].fileName}});
+    }
+    context.out << list.dump(2) << '\n';
+    return 0;
+}
+
+int RecordsShowCommand(const CliContext& context, const std::filesystem::path& dir,
+                       const std::string& file, std::optional<DistanceUnit> unit) {
+    RecordFolderView view(context, dir);
+    CourseGeometry geometry;
+    const RecordEntry* entry = view.Open(context, file, geometry);
+    if (!entry) return 1;
+    ScoreCardState state;
+    state.Open(context.language);
+    const DistanceUnit shown = unit.value_or(state.unit());
+    const ScoreCardTexts card = BuildScoreCard(*entry, context.language);
+    if (context.json) {
+        context.out << CardJson(*entry, card, geometry, shown, context.language).dump(2) << '\n';
+        return 0;
+    }
+    PrintCard(context, card, *entry->record);
+    PrintShots(context, *entry->record, geometry, shown);
+    return 0;
+}
+
+int RecordsExportCommand(const CliContext& context, const std::filesystem::path& dir,
+                         const std::string& file, const ExportTargets& targets,
+                         std::optional<DistanceUnit> unit) {
+    RecordFolderView view(context, dir);
+    CourseGeometry geometry;
+    const RecordEntry* entry = view.Open(context, file, geometry);
+    if (!entry) return 1;
+    const std::string title = ShownClubName(*entry, context.language) + " " + entry->date;
+    if (targets.gpx && !Write(context, *targets.gpx, RoundGpx(*entry->record, geometry, title)))
+        return 1;
+    if (targets.csv &&
+        !Write(context, *targets.csv,
+               RoundCsv(*entry->record, geometry, unit.value_or(DistanceUnit::Metres))))
+        return 1;
+    return 0;
+}
+
+}  // namespace orvane::cli
