@@ -5,6 +5,8 @@
 #include "records/PackedFile.h"
 #include "records/RecordLists.h"
 #include "records/RecordSaving.h"
+#include "records/RecordViewer.h"
+#include "support/FakeHttpClient.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
 
@@ -215,6 +217,26 @@ TEST_F(RecordSavingTest, SavedFileUnpacksToTheDeviceTextAndListsBack) {
     const auto list =
         buildSavedRecordList(data_, recordFolder_.path(), ListRecordFolder(recordFolder_.path()));
     EXPECT_EQ(Names(list), (std::vector<std::string>{"Club|2012.08.15_13", "Club|2012.09.01_08"}));
+
+    // The viewer lists the same folder, waits for a transfer and finds the
+    // selected row's round.
+    EXPECT_FALSE(OpenRecordViewer(ui_, true, folder_, data_));
+    EXPECT_EQ(shell_.questions().back().text, "Not finished downloading.");
+    auto viewed = OpenRecordViewer(ui_, false, folder_, data_);
+    ASSERT_TRUE(viewed);
+    std::vector<RecordRow> rows = ViewerRows(*viewed, Language::English);
+    SortRecordRows(rows, ViewerSort());
+    testing::FakeHttpClient http;
+    EXPECT_EQ(ViewSelectedRecord(ui_, http, *viewed, rows, std::nullopt), nullptr);
+    EXPECT_EQ(shell_.questions().back().text, "No selected record data.");
+    const RecordEntry* september = ViewSelectedRecord(ui_, http, *viewed, rows, 0);
+    ASSERT_NE(september, nullptr);
+    EXPECT_EQ(september->date, "2012.09.01_08");
+
+    TempFolder empty;
+    RecordFolder emptyFolder{empty.path()};
+    EXPECT_FALSE(OpenRecordViewer(ui_, false, emptyFolder, data_));
+    EXPECT_EQ(shell_.questions().back().text, "No Saved record data.");
 }
 
 TEST_F(RecordSavingTest, FaultsStopTheSaveAndNothingEscapesTheFolder) {
