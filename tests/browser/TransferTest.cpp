@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <optional>
 
 #include "browser/Transfer.h"
@@ -9,8 +9,8 @@
 #include "catalogue/DeviceFiles.h"
 #include "catalogue/ZoneTable.h"
 #include "device/DevicePaths.h"
-#include "support/CourseBuilder.h"
 #include "support/CatalogueFixture.h"
+#include "support/CourseBuilder.h"
 #include "util/Files.h"
 #include "util/SafeFile.h"
 
@@ -18,45 +18,48 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-CourseNode Course(int zone, std::int32_t id, std::string name, std::string title, double version,
-                  Mark mark = Mark::Stored) {
-    return testing::MakeCourse(zone, id, std::move(name), std::move(title), version, mark);
-}
+using testing::MakeCourse;
+using ClubListRows = std::vector<std::pair<std::string, double>>;
 
 constexpr std::string_view kCompleted =
     "Operation Completed. Disconnect USB, then device will apply the modification.";
 
+// Seoul is stored, Anyang stored in an older version, Jeju new; every map is
+// on the server as "map of <name>".
 class TransferTest : public testing::CatalogueFixture {
 protected:
     TransferTest() {
-        data_.CatalogueList[0] = {Course(0, 50100101, "SEOUL", "Seoul CC", 1.25, Mark::Stored),
-                                  Course(0, 50100102, "ANYANG", "Anyang GC", 1.50, Mark::Updated),
-                                  Course(0, 50100008, "JEJU", "Jeju Ocean", 2.00, Mark::New)};
-        data_.DeviceList[0] = {Course(0, 50100102, "ANYANG", "Anyang GC", 1.25, Mark::Stored),
-                               Course(0, 50100101, "SEOUL", "Seoul CC", 1.25, Mark::Stored)};
-        for (const CourseNode& course : data_.CatalogueList[0])
-            Serve(course, "map of " + course.name);
+        data_.CatalogueList[0] = {
+            MakeCourse(0, 50100101, "SEOUL", "Seoul CC", 1.25),
+            MakeCourse(0, 50100102, "ANYANG", "Anyang GC", 1.50, Mark::Updated),
+            MakeCourse(0, 50100008, "JEJU", "Jeju Ocean", 2.00, Mark::New)};
+        data_.DeviceList[0] = {MakeCourse(0, 50100102, "ANYANG", "Anyang GC", 1.25),
+                               MakeCourse(0, 50100101, "SEOUL", "Seoul CC", 1.25)};
+        for (const CourseNode& course : data_.CatalogueList[0]) Serve(course);
         browser_.SelectCountry(1);
     }
 
-    void Serve(const CourseNode& course, std::string bytes) {
+    void Serve(const CourseNode& course) {
         http_.Serve(ServerMapFolder(device_, course.id) + "//" + LocalMapStem(course) + ".dat",
-                    std::move(bytes));
+                    "map of " + course.name);
     }
-
     fs::path MapPath(const CourseNode& course) const {
         return device_.DeviceRoot / CourseMapFolder(device_, course.id) /
                (DeviceMapStem(device_, course) + ".dat");
+    }
+    void StoreOldMap(const CourseNode& course, std::string_view bytes = "old map") {
+        ASSERT_TRUE(fs::create_directories(MapPath(course).parent_path()) ||
+                    fs::is_directory(MapPath(course).parent_path()));
+        ASSERT_TRUE(WriteFileAtomically(MapPath(course), bytes));
     }
     fs::path ClubListPath(int zone) const {
         return device_.DeviceRoot /
                DevicePathFor(device_, DeviceClubListName(zone, device_.ModelCode));
     }
-    std::vector<std::pair<std::string, double>> ClubList(int zone) {
+    ClubListRows ClubList(int zone) {
         const auto text = ReadFileBytes(ClubListPath(zone));
         EXPECT_TRUE(text.has_value()) << ClubListPath(zone);
-        std::vector<std::pair<std::string, double>> courses;
+        ClubListRows courses;
         for (const CourseNode& course :
              ParseTextClubList(text.value_or(""), zone, ClubListSide::Device, ui_))
             courses.emplace_back(course.name, course.version);
@@ -69,15 +72,15 @@ protected:
             browser_.list.SetChecked(i, std::find(names.begin(), names.end(), name) != names.end());
         }
     }
-    void RunSteps() {
-        while (transfer_.StepPending()) transfer_.TransferStep(transfer_.stepParameter());
+    // Starts `command` and steps it to its end, the way the terminal does.
+    void Run(TransferCommand command, Transfer& transfer) {
+        ASSERT_TRUE(transfer.Start(command)) << transfer.failureText();
+        while (transfer.StepPending()) transfer.TransferStep(transfer.stepParameter());
     }
+    void Run(TransferCommand command) { Run(command, transfer_); }
     bool Shown(std::string_view text) const {
-        for (const StatusLine& line : shell_.statuses())
-            if (line.text == text) return true;
-        for (const Question& question : shell_.questions())
-            if (question.text == text) return true;
-        return false;
+        const auto statuses = shell_.statuses();
+        return std::ranges::find(statuses, text, &StatusLine::text) != statuses.end();
     }
     CourseNode& Korean(std::size_t index) { return data_.CatalogueList[0][index]; }
 
@@ -90,28 +93,24 @@ TEST_F(TransferTest, SelectedMapsAreStoredAndTheClubListNamesThem) {
     ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
     EXPECT_TRUE(transfer_.Busy());
     EXPECT_EQ(transfer_.stepParameter(), 1);
-    RunSteps();
+    while (transfer_.StepPending()) transfer_.TransferStep(transfer_.stepParameter());
 
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
     EXPECT_FALSE(transfer_.Busy());
-    EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
+    EXPECT_EQ(ReadFileBytes(deviceFolder_.path() / "Course_V40/501000/08/JEJU.dat"), "map of JEJU");
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
-    EXPECT_EQ(MapPath(Korean(2)), deviceFolder_.path() / "Course_V40/501000/08/JEJU.dat");
-    EXPECT_EQ(ClubList(0), (std::vector<std::pair<std::string, double>>{
-                               {"SEOUL", 1.25}, {"ANYANG", 1.50}, {"JEJU", 2.00}}));
+    EXPECT_EQ(ClubList(0), (ClubListRows{{"SEOUL", 1.25}, {"ANYANG", 1.50}, {"JEJU", 2.00}}));
     EXPECT_TRUE(fs::is_empty(workFolder_.path()));
-    EXPECT_EQ(Korean(2).mark, Mark::Stored);
-    EXPECT_EQ(Korean(1).mark, Mark::Stored);
     // The list rows are in stored-column order: ANYANG, JEJU, SEOUL.
+    EXPECT_TRUE(Shown("Storing Data to the device."));
     EXPECT_TRUE(Shown("0 Completed of 2 (ANYANG CC, Area = 50100102, Zone = 0)"));
     EXPECT_TRUE(Shown("1 Completed of 2 (JEJU CC, Area = 50100008, Zone = 0)"));
-    EXPECT_TRUE(Shown("Storing Data to the device."));
     EXPECT_EQ(shell_.statuses().back().text, kCompleted);
     EXPECT_EQ(shell_.questions().back().title, "Warining !!");
     const std::vector<int> progress = shell_.progress();
     EXPECT_NE(std::find(progress.begin(), progress.end(), 500), progress.end());
     EXPECT_EQ(progress.back(), 1000);
-    // The rebuilt list shows both as stored, and none checked.
+    // The rebuilt list shows both as stored, as their marks now are.
     EXPECT_EQ(browser_.list.Counts().added, 0);
     EXPECT_EQ(browser_.list.Counts().modified, 0);
 }
@@ -123,12 +122,10 @@ TEST_F(TransferTest, KoreanProgressSwapsTheNumbers) {
 }
 
 TEST_F(TransferTest, CommandsRefuseWithTheirMessages) {
-    // Nothing checked.
     EXPECT_FALSE(transfer_.Start(TransferCommand::SelectButton));
     EXPECT_EQ(transfer_.failureText(), "No selected map.");
     // No modified courses left, no new ones: each zone command names its own case.
-    Korean(1).mark = Mark::Stored;
-    Korean(2).mark = Mark::Stored;
+    Korean(1).mark = Korean(2).mark = Mark::Stored;
     EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaModified));
     EXPECT_EQ(transfer_.failureText(), "No modified map.");
     EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaNew));
@@ -140,7 +137,6 @@ TEST_F(TransferTest, CommandsRefuseWithTheirMessages) {
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Refused);
     EXPECT_TRUE(http_.requests().empty());
 
-    // A vanished device.
     device_.DeviceRoot = deviceFolder_.path() / "gone";
     EXPECT_FALSE(transfer_.Start(TransferCommand::KoreaNew));
     EXPECT_EQ(transfer_.failureText(), "Please connect the device.");
@@ -155,10 +151,9 @@ TEST_F(TransferTest, TooManyNewMapsAreRefusedBeforeAnythingIsFetched) {
               "No more free space in device.    \r\n\r\n(Selected Maps:1, Free Space:0)    ");
     EXPECT_FALSE(transfer_.Busy());
     // Modified maps replace files and skip the estimate.
-    EXPECT_TRUE(transfer_.Start(TransferCommand::KoreaModified));
-    RunSteps();
+    Run(TransferCommand::KoreaModified);
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
-    EXPECT_TRUE(http_.requests().size() == 1);
+    EXPECT_EQ(http_.requests().size(), 1u);
 }
 
 TEST_F(TransferTest, ARunningTransferRefusesEveryOtherCommand) {
@@ -168,23 +163,20 @@ TEST_F(TransferTest, ARunningTransferRefusesEveryOtherCommand) {
     Check({"SEOUL"});
     transfer_.DeleteSelectedMaps();
     EXPECT_EQ(transfer_.failureText(), "Not finished downloading.");
-    RunSteps();
+    while (transfer_.StepPending()) transfer_.TransferStep(transfer_.stepParameter());
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
 }
 
 TEST_F(TransferTest, AnAlreadyStoredCourseIsAskedAbout) {
-    ASSERT_TRUE(fs::create_directories(MapPath(Korean(0)).parent_path()));
-    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(0)), "old map"));
-
+    StoreOldMap(Korean(0));
     // No skips it and still completes.
     Check({"SEOUL"});
     shell_.ScriptAnswers({Answer::No});
-    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
-    RunSteps();
-    EXPECT_EQ(shell_.questions().front().text,
-              "Seoul CC : Already Stored Course.\r\nDownload anyway ? ");
-    EXPECT_EQ(shell_.questions().front().buttons, Buttons::YesNoCancel);
+    Run(TransferCommand::SelectButton);
+    EXPECT_EQ(shell_.questions().front(),
+              (Question{"Seoul CC : Already Stored Course.\r\nDownload anyway ? ", "Orvane Manager",
+                        Buttons::YesNoCancel}));
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Completed);
     EXPECT_TRUE(http_.requests().empty());
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(0))), "old map");
@@ -192,16 +184,14 @@ TEST_F(TransferTest, AnAlreadyStoredCourseIsAskedAbout) {
     // Yes stores it again.
     Check({"SEOUL"});
     shell_.ScriptAnswers({Answer::Yes});
-    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
-    RunSteps();
+    Run(TransferCommand::SelectButton);
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(0))), "map of SEOUL");
 
     // Cancel ends the transfer after the maps before it, and their zone's club
     // list is written all the same.
     Check({"SEOUL", "JEJU"});
     shell_.ScriptAnswers({Answer::Cancel});
-    ASSERT_TRUE(transfer_.Start(TransferCommand::SelectButton));
-    RunSteps();
+    Run(TransferCommand::SelectButton);
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Cancelled);
     EXPECT_FALSE(transfer_.Busy());
     EXPECT_EQ(ui_.StatusText(), "Download Cancelled !");
@@ -211,8 +201,7 @@ TEST_F(TransferTest, AnAlreadyStoredCourseIsAskedAbout) {
 
 TEST_F(TransferTest, AFailedFetchEndsTheTransferWithoutTouchingTheDevice) {
     http_.Script(ServerMapFolder(device_, Korean(2).id) + "//JEJU.dat", HttpResponse{404, "0", ""});
-    ASSERT_TRUE(transfer_.Start(TransferCommand::KoreaNewAndModified));
-    RunSteps();
+    Run(TransferCommand::KoreaNewAndModified);
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
     EXPECT_FALSE(transfer_.Busy());
     EXPECT_EQ(ui_.StatusText(), "The connection to the server has been lost.");
@@ -232,26 +221,22 @@ MapCopier FailingCopier(int failures, int& calls) {
 }
 
 TEST_F(TransferTest, AFailedCopyMovesTheOldMapAsideAndRestoresItWhenTheRetryFails) {
-    ASSERT_TRUE(fs::create_directories(MapPath(Korean(1)).parent_path()));
-    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(1)), "old ANYANG"));
+    StoreOldMap(Korean(1), "old ANYANG");
     const fs::path aside = fs::path(MapPath(Korean(1))).replace_extension(".ddd");
-
     int calls = 0;
     Transfer retried(context_, browser_, FailingCopier(1, calls));
-    ASSERT_TRUE(retried.Start(TransferCommand::KoreaModified));
-    while (retried.StepPending()) retried.TransferStep(retried.stepParameter());
+    Run(TransferCommand::KoreaModified, retried);
     EXPECT_EQ(retried.outcome(), TransferOutcome::Completed);
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
     EXPECT_EQ(ReadFileBytes(aside), "old ANYANG");
 
     fs::remove(aside);
-    ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(1)), "old ANYANG"));
+    StoreOldMap(Korean(1), "old ANYANG");
     Korean(1).mark = Mark::Updated;
     calls = 0;
     Transfer failing(context_, browser_, FailingCopier(2, calls));
-    ASSERT_TRUE(failing.Start(TransferCommand::KoreaModified));
-    while (failing.StepPending()) failing.TransferStep(failing.stepParameter());
+    Run(TransferCommand::KoreaModified, failing);
     EXPECT_EQ(failing.outcome(), TransferOutcome::Failed);
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "old ANYANG");
     EXPECT_FALSE(fs::exists(aside));
@@ -271,8 +256,7 @@ TEST_F(TransferTest, AStepArrivingWhileOneRunsIsIgnored) {
         return CopyMapAtomically(local, target);
     });
     running = &transfer;
-    ASSERT_TRUE(transfer.Start(TransferCommand::KoreaNewAndModified));
-    while (transfer.StepPending()) transfer.TransferStep(transfer.stepParameter());
+    Run(TransferCommand::KoreaNewAndModified, transfer);
     EXPECT_EQ(copies, 2);
     EXPECT_EQ(transfer.outcome(), TransferOutcome::Completed);
     EXPECT_EQ(ReadFileBytes(MapPath(Korean(2))), "map of JEJU");
@@ -281,12 +265,10 @@ TEST_F(TransferTest, AStepArrivingWhileOneRunsIsIgnored) {
 TEST_F(TransferTest, AClubListThatCannotBeWrittenDoesNotLeaveTheProgramBusy) {
     // A folder in the club list's place makes every write of it fail.
     ASSERT_TRUE(fs::create_directories(ClubListPath(0) / "blocker"));
-    ASSERT_TRUE(transfer_.Start(TransferCommand::KoreaNew));
-    RunSteps();
+    Run(TransferCommand::KoreaNew);
     EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
     EXPECT_FALSE(transfer_.Busy());
-    EXPECT_TRUE(transfer_.Start(TransferCommand::KoreaModified));
-    RunSteps();
+    Run(TransferCommand::KoreaModified);
 
     // The deletion as well.
     browser_.ShowArea();
@@ -298,10 +280,8 @@ TEST_F(TransferTest, AClubListThatCannotBeWrittenDoesNotLeaveTheProgramBusy) {
 }
 
 TEST_F(TransferTest, DeletionRemovesStoredMapsAndRewritesTheirClubList) {
-    for (std::size_t i : {0u, 1u}) {
-        ASSERT_TRUE(fs::create_directories(MapPath(Korean(i)).parent_path()));
-        ASSERT_TRUE(WriteFileAtomically(MapPath(Korean(i)), "map"));
-    }
+    StoreOldMap(Korean(0));
+    StoreOldMap(Korean(1));
     // Only added courses checked: nothing to delete.
     Check({"JEJU"});
     transfer_.DeleteSelectedMaps();
@@ -337,12 +317,11 @@ TEST_F(TransferTest, DeletionRemovesStoredMapsAndRewritesTheirClubList) {
 class TransferFaultTest : public TransferTest {
 protected:
     TransferFaultTest() {
-        CourseNode china = Course(1, 10100101, "BEIJING", "Beijing GC", 1.10, Mark::New);
-        Serve(china, "map of BEIJING");
-        data_.CatalogueList[1] = {china};
-        CourseNode japan = Course(2, 10200101, "OSAKA", "Osaka CC", 1.30, Mark::New);
-        Serve(japan, "map of OSAKA");
-        data_.CatalogueList[2] = {japan};
+        data_.CatalogueList[1] = {
+            MakeCourse(1, 10100101, "BEIJING", "Beijing GC", 1.10, Mark::New)};
+        data_.CatalogueList[2] = {MakeCourse(2, 10200101, "OSAKA", "Osaka CC", 1.30, Mark::New)};
+        Serve(data_.CatalogueList[1][0]);
+        Serve(data_.CatalogueList[2][0]);
     }
 
     void ExpectDeviceConsistent() {
@@ -373,32 +352,16 @@ TEST_F(TransferFaultTest, TheServerGoingAwayMidTransferLeavesTheDeviceUsable) {
          {std::optional<HttpResponse>(), std::optional(HttpResponse{200, "500", "map of OS"})}) {
         data_.CatalogueList[1][0].mark = Mark::New;
         http_.Script(ServerMapFolder(device_, osaka.id) + "//OSAKA.dat", lost);
-        ASSERT_TRUE(transfer_.Start(TransferCommand::OthersNew));
-        RunSteps();
+        Run(TransferCommand::OthersNew);
         EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
         EXPECT_EQ(ui_.StatusText(), "The connection to the server has been lost.");
         ExpectDeviceConsistent();
     }
     // Zone 1's list was written when the queue left it; zone 2's never was.
-    EXPECT_EQ(ClubList(1), (std::vector<std::pair<std::string, double>>{{"BEIJING", 1.10}}));
+    EXPECT_EQ(ClubList(1), (ClubListRows{{"BEIJING", 1.10}}));
     EXPECT_FALSE(fs::exists(ClubListPath(2)));
-    EXPECT_FALSE(fs::exists(MapPath(data_.CatalogueList[2][0])));
+    EXPECT_FALSE(fs::exists(MapPath(osaka)));
     EXPECT_FALSE(transfer_.Busy());
-}
-
-TEST_F(TransferFaultTest, AQueueOverTwoZonesListsTheFirstBeforeMovingOn) {
-    std::optional<bool> firstZoneListed;
-    Transfer observed(context_, browser_, [&](const fs::path& local, const fs::path& target) {
-        if (target.filename() == "OSAKA.dat") firstZoneListed = fs::exists(ClubListPath(1));
-        return CopyMapAtomically(local, target);
-    });
-    ASSERT_TRUE(observed.Start(TransferCommand::OthersNew));
-    while (observed.StepPending()) observed.TransferStep(observed.stepParameter());
-    EXPECT_EQ(observed.outcome(), TransferOutcome::Completed);
-    EXPECT_EQ(firstZoneListed, true);
-    EXPECT_EQ(ClubList(1), (std::vector<std::pair<std::string, double>>{{"BEIJING", 1.10}}));
-    EXPECT_EQ(ClubList(2), (std::vector<std::pair<std::string, double>>{{"OSAKA", 1.30}}));
-    ExpectDeviceConsistent();
 }
 
 TEST_F(TransferFaultTest, TheDeviceUnpluggedMidTransferEndsItCleanly) {
@@ -408,8 +371,7 @@ TEST_F(TransferFaultTest, TheDeviceUnpluggedMidTransferEndsItCleanly) {
         if (++copies == 2) fs::remove_all(device_.DeviceRoot);
         return CopyMapAtomically(local, target);
     });
-    ASSERT_TRUE(unplugged.Start(TransferCommand::KoreaNewAndModified));
-    while (unplugged.StepPending()) unplugged.TransferStep(unplugged.stepParameter());
+    Run(TransferCommand::KoreaNewAndModified, unplugged);
     EXPECT_EQ(unplugged.outcome(), TransferOutcome::Failed);
     EXPECT_FALSE(unplugged.Busy());
     EXPECT_EQ(ui_.StatusText(), "USB Error = (2), Course = Jeju Ocean");
@@ -419,13 +381,8 @@ TEST_F(TransferFaultTest, TheDeviceUnpluggedMidTransferEndsItCleanly) {
 }
 
 TEST(DeletionMapPathTest, FollowsTheAliasTheModelAndTheName) {
-    DeviceLink device;
-    device.DeviceRoot = "/dev-root";
-    device.ModelCode = 9;
-    CourseNode course;
-    course.id = 50101234;
-    course.name = "LONGNAME";
-    course.shortKey = "LONGNAME";
+    DeviceLink device{.DeviceRoot = "/dev-root", .ModelCode = 9};
+    CourseNode course{.id = 50101234, .name = "LONGNAME", .shortKey = "LONGNAME"};
     EXPECT_EQ(DeletionMapPath(device, course), "/dev-root/Course_V40/501012/34/LONGNAME.dat");
     device.ModelCode = kFirstGenerationModel;
     course.shortKey = "SHORT___";
@@ -451,8 +408,8 @@ TEST_P(FinishTransferTest, WritesTheZonesOfItsRow) {
     const FinishCase& row = GetParam();
     for (int zone : row.zones) {
         CourseNode course =
-            Course(zone, 10100100 + zone, "Z" + std::to_string(zone), "", 1.0, Mark::New);
-        Serve(course, "map");
+            MakeCourse(zone, 10100100 + zone, "Z" + std::to_string(zone), "", 1.0, Mark::New);
+        Serve(course);
         data_.CatalogueList[static_cast<std::size_t>(zone)].push_back(course);
     }
     ASSERT_TRUE(transfer_.Start(row.zones.front() == 0 ? TransferCommand::KoreaNew

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,24 +20,24 @@ constexpr RawBounds kUnrelatedBounds{1, 2, 3, 4};
 
 CourseNode Course(std::string name, std::int32_t id, double minLat, double maxLon, double maxLat,
                   double minLon, double version = 1.25) {
-    CourseNode course;
-    course.zone = kZone;
-    course.id = id;
+    CourseNode course{.zone = kZone, .id = id, .version = version};
     course.shortKey = ShortKeyFor(name);
     course.name = std::move(name);
     course.minLat = minLat;
     course.maxLon = maxLon;
     course.maxLat = maxLat;
     course.minLon = minLon;
-    course.version = version;
     return course;
 }
 
+// A course whose bounds no record of these tests shares.
+CourseNode Course(std::string name, std::int32_t id) {
+    const double at = id % 1000;
+    return Course(std::move(name), id, at, at + 10, at + 1, at + 9);
+}
+
 CourseNode Alias(std::string fileKey, std::string name) {
-    CourseNode alias;
-    alias.fileKey = std::move(fileKey);
-    alias.name = std::move(name);
-    return alias;
+    return CourseNode{.name = std::move(name), .fileKey = std::move(fileKey)};
 }
 
 void AppendLe(std::string& out, std::uint32_t value, int width) {
@@ -50,6 +52,16 @@ std::string Record(const std::string& key, std::int32_t id, RawBounds bounds = k
     for (const std::int32_t bound : bounds) AppendLe(out, static_cast<std::uint32_t>(bound), 4);
     AppendLe(out, version, 2);
     return out + "\r\n";
+}
+
+// What a record was read into, as one comparable line:
+// zone|name|shortKey|fileKey|id|minLat,maxLon,maxLat,minLon|version.
+std::string Fields(const CourseNode& c) {
+    std::ostringstream out;
+    out << std::setprecision(10) << c.zone << '|' << c.name << '|' << c.shortKey << '|' << c.fileKey
+        << '|' << c.id << '|' << c.minLat << ',' << c.maxLon << ',' << c.maxLat << ',' << c.minLon
+        << '|' << c.version;
+    return out.str();
 }
 
 class BinaryClubListTest : public ::testing::Test {
@@ -74,13 +86,10 @@ TEST(PackedDms, KeepsMinutesAndSecondsInTheFraction) {
     const struct {
         double degrees, packed;
         std::int32_t stored;
-    } cases[] = {
-        {37.5, 3730.00000001, 37300000},
-        {-122.25, -12215.00000001, -122150000},
-        {37.5125, 3730.45000001, 37304500},
-        {127.0, 12700.00000001, 127000000},
-        {0.0, -0.00000001, 0},
-    };
+    } cases[] = {{37.5, 3730.00000001, 37300000},
+                 {-122.25, -12215.00000001, -122150000},
+                 {37.5125, 3730.45000001, 37304500},
+                 {0.0, -0.00000001, 0}};
     for (const auto& c : cases) {
         const double packed = ToPackedDms(c.degrees);
         EXPECT_NEAR(packed, c.packed, 1e-9) << c.degrees;
@@ -92,23 +101,16 @@ TEST(BinaryRecord, IsWrittenByteForByte) {
     CourseNode plain = Course("ABC", 50101234, 37.5, 127.25, 37.75, 127.0, 1.25);
     CourseNode aliased = Course("PINEVALLEYCLUB", 51234567, -33.5, 151.0, -33.25, 150.75, 2.01);
     aliased.fileKey = "_0001234";
-    const struct {
-        const CourseNode& course;
-        std::string expected;
-    } cases[] = {
-        {plain, std::string("ABC_____ \xD2\x04\x00\x00\x20\x27\x39\x02\xB0\x27\x94\x07"
-                            "\x10\x71\x3B\x02\xC0\xDD\x91\x07\xE2\x04\r\n",
-                            33)},
-        // The version is truncated (2.01 * 1000 is just below 2010).
-        {aliased, std::string("_0001234 \x87\xD6\x12\x00\xE0\xE1\x03\xFE\xC0\x13\x00\x09"
-                              "\xD0\x2B\x06\xFE\x50\xAF\xF7\x08\xD9\x07\r\n",
-                              33)},
-    };
-    for (const auto& c : cases) {
-        std::string out = "before";
-        AppendBinaryRecord(out, c.course);
-        EXPECT_EQ(out, "before" + c.expected) << c.course.name;
-    }
+    std::string out = "before";
+    AppendBinaryRecord(out, plain);
+    AppendBinaryRecord(out, aliased);
+    // The version is truncated (2.01 * 1000 is just below 2010).
+    EXPECT_EQ(out,
+              "before" + std::string("ABC_____ \xD2\x04\x00\x00\x20\x27\x39\x02\xB0\x27\x94\x07"
+                                     "\x10\x71\x3B\x02\xC0\xDD\x91\x07\xE2\x04\r\n"
+                                     "_0001234 \x87\xD6\x12\x00\xE0\xE1\x03\xFE\xC0\x13\x00\x09"
+                                     "\xD0\x2B\x06\xFE\x50\xAF\xF7\x08\xD9\x07\r\n",
+                                     66));
 }
 
 TEST(AliasList, ReadsPairsOfAliasAndName) {
@@ -117,7 +119,6 @@ TEST(AliasList, ReadsPairsOfAliasAndName) {
         std::string text;
         Pairs expected;
     } cases[] = {
-        {"", {}},
         {"_01 ", {}},
         {"_0000001 PINE\r\n_0000002 OAK\n", {{"_0000001", "PINE"}, {"_0000002", "OAK"}}},
         {"_0000001  PINE\r\n\r\n\r\n    ", {{"_0000001", "PINE"}}},
@@ -134,93 +135,50 @@ TEST(AliasList, ReadsPairsOfAliasAndName) {
 }
 
 TEST(ReferenceList, KeepsTheLeadingBytesOfEachLine) {
-    EXPECT_TRUE(ParseReferenceList("").empty());
-    const std::vector<ReferenceRecord> tiny = ParseReferenceList("ABCD");
-    ASSERT_EQ(tiny.size(), 1u);
-    EXPECT_EQ(tiny[0].byteCount, 0);
-    EXPECT_EQ(tiny[0].name, "");
-
-    const std::string first = Record("FIRST___", 7);
-    const std::string second = Record("SECOND__", 8);
-    const std::vector<ReferenceRecord> lines = ParseReferenceList(first + second);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1].name, "SECOND__");
-    EXPECT_EQ(lines[1].byteCount, 31);
-    EXPECT_EQ(std::string(lines[1].raw.begin(), lines[1].raw.begin() + 31), second.substr(0, 31));
-
+    using Lines = std::vector<std::pair<std::string, std::int32_t>>;
+    const auto lines = [](const std::string& text) {
+        Lines result;
+        for (const ReferenceRecord& line : ParseReferenceList(text))
+            result.emplace_back(line.name, line.byteCount);
+        return result;
+    };
+    EXPECT_EQ(lines(""), Lines{});
+    EXPECT_EQ(lines("ABCD"), (Lines{{"", 0}}));
     // A line longer than 36 bytes goes on as a record of its own.
-    const std::vector<ReferenceRecord> split =
-        ParseReferenceList("LONGLINE " + std::string(31, 'x') + "\r\nNEXT____ abcdefgh\r\n");
-    ASSERT_EQ(split.size(), 3u);
-    EXPECT_EQ(split[0].name, "LONGLINE");
-    EXPECT_EQ(split[0].byteCount, 36);
-    EXPECT_EQ(split[1].name, "xxxx");
-    EXPECT_EQ(split[1].byteCount, 4);
-    EXPECT_EQ(split[2].name, "NEXT____");
-    EXPECT_EQ(split[2].byteCount, 17);
-
+    EXPECT_EQ(lines("LONGLINE " + std::string(31, 'x') + "\r\nNEXT____ abcdefgh\r\n"),
+              (Lines{{"LONGLINE", 36}, {"xxxx", 4}, {"NEXT____", 17}}));
     // A tail of four bytes or fewer is not read.
-    EXPECT_EQ(ParseReferenceList("ABCDEFGH\r\n12345").size(), 2u);
-    EXPECT_EQ(ParseReferenceList("ABCDEFGH\r\n1234").size(), 1u);
+    EXPECT_EQ(lines("ABCDEFGH\r\n12345").size(), 2u);
+    EXPECT_EQ(lines("ABCDEFGH\r\n1234").size(), 1u);
+
+    const std::string second = Record("SECOND__", 8);
+    const std::vector<ReferenceRecord> records = ParseReferenceList(Record("FIRST___", 7) + second);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(std::string(records[1].raw.begin(), records[1].raw.begin() + 31),
+              second.substr(0, 31));
 }
 
+// Keys by name, by alias of a short name and by alias of a long name, and a
+// key cut from a long name, each read back from what the writer wrote.
 TEST_F(BinaryClubListTest, WrittenRecordsReadBackAsTheCatalogue) {
     catalogue = {Course("ABC", 50101234, 37.5, 127.25, 37.75, 127.0, 1.25),
                  Course("LONGCOURSENAME", 51234567, 35.1111, 129.3333, 35.2, 129.1, 2.01),
-                 Course("PINEVALLEYCLUB", 1200034, -33.5, 151.0, -33.25, 150.75, 0.5)};
+                 Course("PINEVALLEYCLUB", 1200034, -33.5, 151.0, -33.25, 150.75, 0.5),
+                 Course("SEASIDE", 1002, 12, 22, 13, 21)};
     catalogue[2].fileKey = "_0000009";
-    aliases = {Alias("_0000009", "PINEVALLEYCLUB")};
-
+    catalogue[3].fileKey = "_0000007";
+    aliases = {Alias("_0000009", "PINEVALLEYCLUB"), Alias("_0000007", "SEASIDE")};
     std::string text;
     for (const CourseNode& course : catalogue) AppendBinaryRecord(text, course);
-    const std::vector<CourseNode> list = Parse(text);
 
-    ASSERT_EQ(list.size(), 3u);
-    const struct {
-        std::string name, shortKey, fileKey;
-    } keys[] = {{"ABC", "ABC_____", ""}, {"LONGCOURSENAME", "LONGCOUR", ""}, {"", "", "_0000009"}};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const CourseNode& course = catalogue[i];
-        EXPECT_EQ(list[i].name, keys[i].name) << i;
-        EXPECT_EQ(list[i].shortKey, keys[i].shortKey) << i;
-        EXPECT_EQ(list[i].fileKey, keys[i].fileKey) << i;
-        EXPECT_EQ(list[i].zone, kZone) << i;
-        EXPECT_EQ(list[i].id, course.id) << i;
-        EXPECT_EQ(list[i].minLat, course.minLat) << i;
-        EXPECT_EQ(list[i].maxLon, course.maxLon) << i;
-        EXPECT_EQ(list[i].maxLat, course.maxLat) << i;
-        EXPECT_EQ(list[i].minLon, course.minLon) << i;
-        EXPECT_NEAR(list[i].version, course.version, 1e-9) << i;
-        EXPECT_EQ(list[i].title, "") << i;
-    }
-}
-
-TEST_F(BinaryClubListTest, FindsCoursesByKeyAndAlias) {
-    catalogue = {Course("ABC", 1001, 10, 20, 11, 19), Course("SEASIDE", 1002, 12, 22, 13, 21),
-                 Course("PINEVALLEYCLUB", 1003, 14, 24, 15, 23)};
-    aliases = {Alias("_0000007", "SEASIDE"), Alias("_0000009", "PINEVALLEYCLUB")};
-    const struct {
-        std::string key;
-        std::int32_t id;
-        std::string name, shortKey, fileKey;
-    } cases[] = {
-        {"ABC_____", 1001, "ABC", "ABC_____", ""},
-        {"_0000007", 1002, "SEASIDE", "SEASIDE_", ""},
-        // Only a long name is kept under its alias.
-        {"_0000009", 1003, "", "", "_0000009"},
-    };
-    for (const auto& c : cases) {
-        const CourseNode record = ParseOne(Record(c.key, 5));
-        EXPECT_EQ(record.id, c.id) << c.key;
-        EXPECT_EQ(record.name, c.name) << c.key;
-        EXPECT_EQ(record.shortKey, c.shortKey) << c.key;
-        EXPECT_EQ(record.fileKey, c.fileKey) << c.key;
-    }
-    const CourseNode byName = ParseOne(Record("ABC_____", 5));
-    EXPECT_EQ(byName.minLat, 10);
-    EXPECT_EQ(byName.maxLon, 20);
-    EXPECT_EQ(byName.maxLat, 11);
-    EXPECT_EQ(byName.minLon, 19);
+    std::vector<std::string> read;
+    for (const CourseNode& course : Parse(text)) read.push_back(Fields(course));
+    EXPECT_EQ(read, (std::vector<std::string>{
+                        "2|ABC|ABC_____||50101234|37.5,127.25,37.75,127|1.25",
+                        "2|LONGCOURSENAME|LONGCOUR||51234567|35.1111,129.3333,35.2,129.1|2.01",
+                        // Only a long name is kept under its alias.
+                        "2|||_0000009|1200034|-33.5,151,-33.25,150.75|0.5",
+                        "2|SEASIDE|SEASIDE_||1002|12,22,13,21|1.25"}));
 }
 
 TEST_F(BinaryClubListTest, FindsCoursesByBounds) {
@@ -234,10 +192,7 @@ TEST_F(BinaryClubListTest, FindsCoursesByBounds) {
         std::vector<CourseNode> courses;
         std::string expected;
     } cases[] = {
-        {{three, four}, "FOUR"},
-        {{three, threeToo}, "THREE"},
-        {{two, threeToo}, "THREETOO"},
-    };
+        {{three, four}, "FOUR"}, {{three, threeToo}, "THREE"}, {{two, threeToo}, "THREETOO"}};
     for (const auto& c : cases) {
         catalogue = c.courses;
         EXPECT_EQ(ParseOne(Record("UNKNOWN_", 5, stored)).name, c.expected);
@@ -245,8 +200,7 @@ TEST_F(BinaryClubListTest, FindsCoursesByBounds) {
 }
 
 TEST_F(BinaryClubListTest, RepairsDamagedKeys) {
-    catalogue = {Course("REPAIRED", 3001, 10, 20, 11, 19), Course("SHIFTED", 3002, 12, 22, 13, 21),
-                 Course("PADDED", 3003, 14, 24, 15, 23)};
+    catalogue = {Course("REPAIRED", 3001), Course("SHIFTED", 3002), Course("PADDED", 3003)};
     aliases = {Alias("_0001234", "REPAIRED"), Alias("_BC05678", "SHIFTED"),
                Alias("_1200000", "PADDED")};
     const struct {
@@ -294,31 +248,20 @@ TEST_F(BinaryClubListTest, PairOfBoundsLetsTheIdChooseAmongNeighbours) {
 }
 
 TEST_F(BinaryClubListTest, LongKeysFindNearlyEqualNames) {
-    catalogue = {Course("SUNRISEXY", 5001, 10, 20, 11, 19),
-                 Course("SUNRISEVALLEY", 5002, 12, 22, 13, 21),
-                 Course("MOONLAKE", 5003, 14, 24, 15, 23), Course("SHORTIE", 5004, 16, 26, 17, 25)};
-    const struct {
-        std::string key;
-        std::int32_t id;
-    } cases[] = {
-        // A name beginning with the whole key beats an earlier near one.
-        {"SUNRISEV", 5002},
-        {"SUNRISEQ", 5001},
-        {"XUNRISEV", 5002},
-        {"MOONLAK_", 5003},
-        {"MOONLAK", 5003},
-        // A name shorter than the key differs where it has no characters.
-        {"SHORTIEX", 5004},
-        {"XHORTIE", 5004},
-        {"MOONLQKE", 5003},
-        {"MOONLA__", 6},
-        {"SUNRIS", 6},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ParseOne(Record(c.key, 6)).id, c.id) << c.key;
+    catalogue = {Course("SUNRISEXY", 5001), Course("SUNRISEVALLEY", 5002), Course("MOONLAKE", 5003),
+                 Course("SHORTIE", 5004)};
+    // A name beginning with the whole key beats an earlier near one; a name
+    // shorter than the key differs where it has no characters.
+    const std::pair<std::string, std::int32_t> cases[] = {
+        {"SUNRISEV", 5002}, {"SUNRISEQ", 5001}, {"XUNRISEV", 5002}, {"MOONLAK_", 5003},
+        {"MOONLAK", 5003},  {"MOONLQKE", 5003}, {"MOONLA__", 6},    {"SUNRIS", 6},
+        {"SHORTIEX", 5004}, {"XHORTIE", 5004}};
+    for (const auto& [key, id] : cases) EXPECT_EQ(ParseOne(Record(key, 6)).id, id) << key;
 }
 
 TEST_F(BinaryClubListTest, ServerLinesLendTheirKeyToUnrecognisedRecords) {
-    catalogue = {Course("OTHER", 600, 30, 40, 31, 39), Course("REFKEY", 500, 37.5, 127.25, 37.75, 127)};
+    catalogue = {Course("OTHER", 600, 30, 40, 31, 39),
+                 Course("REFKEY", 500, 37.5, 127.25, 37.75, 127)};
     std::string server;
     for (const CourseNode& course : catalogue) AppendBinaryRecord(server, course);
     references = ParseReferenceList(server);
@@ -339,69 +282,55 @@ TEST_F(BinaryClubListTest, ServerLinesLendTheirKeyToUnrecognisedRecords) {
 
 TEST_F(BinaryClubListTest, NewerDeviceVersionIsKeptOnlyFromOnePointZero) {
     catalogue = {Course("VERS", 7001, 10, 20, 11, 19, 1.25)};
-    const struct {
-        std::uint16_t stored;
-        double expected;
-    } cases[] = {{899, 1.25}, {1099, 1.1}, {1299, 1.25}};
-    for (const auto& c : cases)
-        EXPECT_NEAR(ParseOne(Record("VERS____", 1, kUnrelatedBounds, c.stored)).version, c.expected,
+    const std::pair<std::uint16_t, double> cases[] = {{899, 1.25}, {1099, 1.1}, {1299, 1.25}};
+    for (const auto& [stored, expected] : cases) {
+        EXPECT_NEAR(ParseOne(Record("VERS____", 1, kUnrelatedBounds, stored)).version, expected,
                     1e-9)
-            << c.stored;
+            << stored;
+    }
 }
 
-TEST_F(BinaryClubListTest, UnrecognisedRecordsKeepTheirOwnValuesWhenPlausible) {
-    catalogue = {Course("ABC", 1001, 10, 20, 11, 19)};
-    const struct {
-        std::int32_t id;
-        std::uint16_t version;
-        bool plausible;
-    } cases[] = {{0, 1000, false},        {1, 1000, true},     {99990001, 4000, true},
-                 {99990002, 1000, false}, {-5, 1000, false},   {5, 280, false},
-                 {5, 5100, false},        {5, 300, true}};
-    for (const auto& c : cases) {
-        const std::vector<CourseNode> list =
-            Parse(Record("ABC_____", 1) + Record("ZZZ_____", c.id, {373000, 1271500, 0, -5}, c.version));
-        ASSERT_EQ(list.size(), 2u) << c.id;
-        if (c.plausible) {
-            EXPECT_EQ(list[1].name, "ZZZ") << c.id;
-            EXPECT_EQ(list[1].shortKey, "ZZZ_____") << c.id;
-            EXPECT_EQ(list[1].id, c.id);
-            EXPECT_DOUBLE_EQ(list[1].minLat, 37.3);
-            EXPECT_DOUBLE_EQ(list[1].maxLon, 127.15);
-            EXPECT_DOUBLE_EQ(list[1].minLon, -0.0005);
-            EXPECT_NEAR(list[1].version, c.version * 0.001 + 0.001, 1e-12);
-        } else {
-            EXPECT_EQ(list[1].name, "ABC") << c.id;
-            EXPECT_EQ(list[1].id, 1001) << c.id;
-        }
+TEST_F(BinaryClubListTest, UnrecognisedRecordsKeepTheirOwnValuesOnlyWhenPlausible) {
+    catalogue = {Course("ABC", 1001)};
+    // The fields of the ZZZ record and of the ABC record before it.
+    const auto read = [&](std::int32_t id, std::uint16_t version) {
+        const std::vector<CourseNode> list = Parse(
+            Record("ABC_____", 1) + Record("ZZZ_____", id, {373000, 1271500, 0, -5}, version));
+        EXPECT_EQ(list.size(), 2u) << id;
+        return list.size() == 2 ? std::pair(Fields(list[1]), Fields(list[0]))
+                                : std::pair<std::string, std::string>();
+    };
+    EXPECT_EQ(read(1, 1000).first, "2|ZZZ|ZZZ_____||1|37.3,127.15,0,-0.0005|1.001");
+    EXPECT_EQ(read(99990001, 4000).first, "2|ZZZ|ZZZ_____||99990001|37.3,127.15,0,-0.0005|4.001");
+    EXPECT_EQ(read(5, 300).first, "2|ZZZ|ZZZ_____||5|37.3,127.15,0,-0.0005|0.301");
+    // Any other id or version repeats the record before.
+    const std::pair<std::int32_t, std::uint16_t> implausible[] = {
+        {0, 1000}, {99990002, 1000}, {-5, 1000}, {5, 280}, {5, 5100}};
+    for (const auto& [id, version] : implausible) {
+        const auto [zzz, abc] = read(id, version);
+        EXPECT_EQ(zzz, abc) << id << " v" << version;
     }
 }
 
 TEST_F(BinaryClubListTest, ImplausibleRecordsRepeatTheOneBefore) {
-    catalogue = {Course("ABC", 1001, 10, 20, 11, 19, 1.5),
-                 Course("PINEVALLEYCLUB", 1003, 14, 24, 15, 23)};
+    catalogue = {Course("ABC", 1001), Course("PINEVALLEYCLUB", 1003)};
     aliases = {Alias("_0000009", "PINEVALLEYCLUB")};
     const std::string damaged = Record("JUNK____", 0);
     // Reading resumes after the CR LF of a damaged line, however long it is.
     std::string longer = damaged;
     longer.insert(longer.size() - 2, "xyz");
 
-    const std::vector<CourseNode> list =
-        Parse(longer + Record("ABC_____", 1) + damaged + Record("_0000009", 1) + longer);
-
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[1].name, "ABC");
-    EXPECT_EQ(list[1].shortKey, "ABC_____");
-    EXPECT_EQ(list[1].id, 1001);
-    EXPECT_EQ(list[1].maxLon, 20);
-    EXPECT_EQ(list[1].version, list[0].version);
-    EXPECT_EQ(list[3].fileKey, "_0000009");
-    EXPECT_EQ(list[3].name, "");
-    EXPECT_EQ(list[3].id, 1003);
+    std::vector<std::string> read;
+    for (const CourseNode& course :
+         Parse(longer + Record("ABC_____", 1) + damaged + Record("_0000009", 1) + longer))
+        read.push_back(Fields(course));
+    const std::string abc = "2|ABC|ABC_____||1001|1,11,2,10|1.001";
+    const std::string pine = "2|||_0000009|1003|3,13,4,12|1.001";
+    EXPECT_EQ(read, (std::vector<std::string>{abc, abc, pine, pine}));
 }
 
 TEST_F(BinaryClubListTest, ZoneFourHasNoMapsForSomeAreas) {
-    catalogue = data.CatalogueList[4] = {Course("SKIPPED", 110012, 10, 20, 11, 19)};
+    catalogue = data.CatalogueList[4] = {Course("SKIPPED", 110012)};
     const std::string text = Record("SKIPPED_", 1) + Record("A_______", 10020001) +
                              Record("B_______", 20010005) + Record("C_______", 120000);
     const std::vector<CourseNode> zoneFour = Parse(text, 4);
@@ -410,29 +339,19 @@ TEST_F(BinaryClubListTest, ZoneFourHasNoMapsForSomeAreas) {
     EXPECT_EQ(Parse(text).size(), 4u);
 }
 
-TEST_F(BinaryClubListTest, LongNamesAreKeptUnderTheirEightCharacterKey) {
-    catalogue = {Course("LONGCOURSENAME", 8001, 10, 20, 11, 19)};
-    const CourseNode record = ParseOne(Record("LONGCOUR", 8001));
-    EXPECT_EQ(record.shortKey, "LONGCOUR");
-    EXPECT_EQ(record.name, "LONGCOURSENAME");
-    EXPECT_EQ(FirstGenerationKey(record), "LONGCOUR");
-
-    aliases = {Alias("_0000042", "LONGCOURSENAME")};
-    EXPECT_EQ(FirstGenerationKey(ParseOne(Record("LONGCOUR", 8001))), "_0000042");
-}
-
 TEST_F(BinaryClubListTest, FieldsFollowTheBlankAfterTheKey) {
     // A short alias still has its fields from the ninth byte; a short name has
     // them right after its blank.
-    EXPECT_EQ(ParseOne(Record("_12 abcd", 4242)).fileKey, "_12");
-    EXPECT_EQ(ParseOne(Record("_12 abcd", 4242)).id, 4242);
-    EXPECT_EQ(ParseOne(Record("SHORT", 4243)).id, 4243);
-    EXPECT_EQ(ParseOne(Record("SHORT", 4243)).name, "SHORT");
+    const CourseNode alias = ParseOne(Record("_12 abcd", 4242));
+    EXPECT_EQ(alias.fileKey, "_12");
+    EXPECT_EQ(alias.id, 4242);
+    const CourseNode name = ParseOne(Record("SHORT", 4243));
+    EXPECT_EQ(name.name, "SHORT");
+    EXPECT_EQ(name.id, 4243);
 }
 
 TEST_F(BinaryClubListTest, DamagedFilesNeitherCrashNorInventCourses) {
-    catalogue = {Course("ABC", 1001, 10, 20, 11, 19), Course("DEF", 1002, 12, 22, 13, 21),
-                 Course("PINEVALLEYCLUB", 1003, 14, 24, 15, 23)};
+    catalogue = {Course("ABC", 1001), Course("DEF", 1002), Course("PINEVALLEYCLUB", 1003)};
     catalogue[2].fileKey = "_0000009";
     aliases = {Alias("_0000009", "PINEVALLEYCLUB")};
     std::string text;
@@ -442,13 +361,14 @@ TEST_F(BinaryClubListTest, DamagedFilesNeitherCrashNorInventCourses) {
     ASSERT_EQ(whole.size(), 3u);
 
     for (std::size_t length = 0; length <= text.size(); ++length) {
+        SCOPED_TRACE(length);
         const std::vector<CourseNode> cut = Parse(text.substr(0, length));
         if (length <= 4) {
-            EXPECT_TRUE(cut.empty()) << length;
+            EXPECT_TRUE(cut.empty());
         }
-        ASSERT_LE(cut.size(), 3u) << length;
-        ASSERT_GE(cut.size(), length / 33) << length;
-        for (std::size_t i = 0; i < length / 33; ++i) EXPECT_EQ(cut[i].id, whole[i].id) << length;
+        ASSERT_LE(cut.size(), 3u);
+        ASSERT_GE(cut.size(), length / 33);
+        for (std::size_t i = 0; i < length / 33; ++i) EXPECT_EQ(cut[i].id, whole[i].id);
     }
 
     // A tail shorter than a record reads as a damaged one.

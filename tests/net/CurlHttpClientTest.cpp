@@ -22,18 +22,10 @@ using testing::TempFolder;
 constexpr std::uint64_t kCap = 64 * 1024;
 constexpr const char* kClubList = "Download//Course_V40//ClubListKorea.dat";
 
-// Every byte value, so that nothing in between treats the body as text.
-std::string Binary(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 256);
-    return bytes;
-}
-
 std::set<std::string> Listing(const std::filesystem::path& folder) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().filename().string());
-    }
     return names;
 }
 
@@ -42,32 +34,63 @@ protected:
     CurlHttpClient Client(const FaultServer& server) {
         return CurlHttpClient(server.url(), limits_);
     }
+    // Fetches the club list into a working folder that holds an old copy.
+    std::optional<std::uint64_t> FetchClubList(CurlHttpClient& http) {
+        work_.Write("ClubListKorea.dat", "old");
+        return FetchToFile(http, work_.path(), "Download//Course_V40", "ClubListKorea.dat");
+    }
 
     // A proxy of the developer's must not stand between the tests and their servers.
     ScopedEnvironment noProxy_{"no_proxy", "127.0.0.1"};
     CurlLimits limits_{
         .maxBodyBytes = kCap, .connectTimeout = 2s, .lowSpeedLimit = 1, .lowSpeedTime = 1s};
+    TempFolder work_;
 };
 
-TEST_F(CurlHttpClientTest, FetchesAWholeBodyOfTheAnnouncedLength) {
-    const std::string body = Binary(1000);
+TEST_F(CurlHttpClientTest, FetchToFileWritesExactlyTheBodyFetchedWithNoCacheHeaders) {
+    // Every byte value, so that nothing in between treats the body as text.
+    std::string body(5000, '\0');
+    for (std::size_t i = 0; i < body.size(); ++i) body[i] = static_cast<char>(i * 7 % 256);
     FaultServer server({FaultResponse::Ok(body)});
     auto http = Client(server);
 
-    EXPECT_EQ(FetchToMemory(http, kClubList), body);
-    EXPECT_EQ(server.requests().size(), 1u);
-}
-
-TEST_F(CurlHttpClientTest, SendsThePathUnchangedWithNoCacheHeaders) {
-    FaultServer server({FaultResponse::Ok("x")});
-    auto http = Client(server);
-
-    ASSERT_TRUE(http.Get(kClubList));
+    EXPECT_EQ(FetchClubList(http), body.size());
+    EXPECT_EQ(Listing(work_.path()), std::set<std::string>{"ClubListKorea.dat"});
+    EXPECT_EQ(testing::ReadWholeFile(work_.path() / "ClubListKorea.dat"), body);
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].requestLine, "GET /Download//Course_V40//ClubListKorea.dat HTTP/1.1");
     EXPECT_EQ(requests[0].Header("Cache-Control"), "no-cache");
     EXPECT_EQ(requests[0].Header("Pragma"), "no-cache");
+}
+
+// The old file stays as it was, and nothing else is left beside it.
+TEST_F(CurlHttpClientTest, AFailedFetchToFileLeavesTheWorkingFolderAsItWas) {
+    const std::vector<FaultResponse> scripts[] = {
+        {FaultResponse::Ok("missing", 404)},
+        {FaultResponse::WithoutLength("a"), FaultResponse::WithoutLength("a")},
+        {FaultResponse::CutShort(1000, std::string(999, 'x'))},
+    };
+    for (const auto& script : scripts) {
+        SCOPED_TRACE(&script - scripts);
+        FaultServer server(script);
+        auto http = Client(server);
+        EXPECT_EQ(FetchClubList(http), std::nullopt);
+        EXPECT_EQ(Listing(work_.path()), std::set<std::string>{"ClubListKorea.dat"});
+        EXPECT_EQ(testing::ReadWholeFile(work_.path() / "ClubListKorea.dat"), "old");
+    }
+}
+
+TEST_F(CurlHttpClientTest, FetchToFileRefusesANameLeavingTheFolderWithoutAsking) {
+    FaultServer server({FaultResponse::Ok("escaped")});
+    auto http = Client(server);
+    const auto work = work_.path() / "work";
+    std::filesystem::create_directory(work);
+
+    EXPECT_EQ(FetchToFile(http, work, "Download", "../x"), std::nullopt);
+    EXPECT_TRUE(server.requests().empty());
+    EXPECT_EQ(Listing(work_.path()), std::set<std::string>{"work"});
+    EXPECT_TRUE(Listing(work).empty());
 }
 
 TEST_F(CurlHttpClientTest, ReportsStatusLengthTextAndBodyAsReceived) {
@@ -80,26 +103,19 @@ TEST_F(CurlHttpClientTest, ReportsStatusLengthTextAndBodyAsReceived) {
             "HTTP/1.1 301 Moved\r\nLocation: /elsewhere\r\nContent-Length: 0\r\n\r\n"),
     });
     auto http = Client(server);
-
-    const auto lowerCase = http.Get("a");
-    ASSERT_TRUE(lowerCase) << http.lastError();
-    EXPECT_EQ(lowerCase->status, 200);
-    EXPECT_EQ(lowerCase->contentLength, "5");
-    EXPECT_EQ(lowerCase->body, "hello");
-
-    const auto unannounced = http.Get("b");
-    ASSERT_TRUE(unannounced) << http.lastError();
-    EXPECT_EQ(unannounced->contentLength, std::nullopt);
-    EXPECT_EQ(unannounced->body, "no length");
-
-    const auto notFound = http.Get("c");
-    ASSERT_TRUE(notFound) << http.lastError();
-    EXPECT_EQ(notFound->status, 404);
-    EXPECT_EQ(notFound->contentLength, "7");
-
-    const auto moved = http.Get("d");
-    ASSERT_TRUE(moved) << http.lastError();
-    EXPECT_EQ(moved->status, 301);
+    const struct {
+        int status;
+        std::optional<std::string> length;
+        std::string body;
+    } expected[] = {
+        {200, "5", "hello"}, {200, {}, "no length"}, {404, "7", "missing"}, {301, "0", ""}};
+    for (const auto& e : expected) {
+        const auto response = http.Get("a");
+        ASSERT_TRUE(response) << http.lastError();
+        EXPECT_EQ(response->status, e.status);
+        EXPECT_EQ(response->contentLength, e.length) << e.status;
+        EXPECT_EQ(response->body, e.body);
+    }
     EXPECT_EQ(server.requests().size(), 4u);
 }
 
@@ -124,38 +140,30 @@ TEST_F(CurlHttpClientTest, AsksOnceMoreOnlyWhenTheLengthIsMissing) {
         ASSERT_EQ(requests.size(), 2u);
         EXPECT_EQ(requests[1].requestLine, requests[0].requestLine);
     }
-    {
-        FaultServer server({FaultResponse::WithoutLength("first"),
-                            FaultResponse::WithoutLength("second"), FaultResponse::Ok("third")});
-        auto http = Client(server);
-        EXPECT_EQ(FetchToMemory(http, kClubList), std::nullopt);
-        EXPECT_EQ(server.requests().size(), 2u);
-    }
+    FaultServer server({FaultResponse::WithoutLength("first"),
+                        FaultResponse::WithoutLength("second"), FaultResponse::Ok("third")});
+    auto http = Client(server);
+    EXPECT_EQ(FetchToMemory(http, kClubList), std::nullopt);
+    EXPECT_EQ(server.requests().size(), 2u);
 }
 
+// Cut short, reset or refused answers nothing rather than a partial body.
 TEST_F(CurlHttpClientTest, ABrokenTransferIsNoResponse) {
-    // Cut short answers nothing rather than the partial body.
-    {
-        FaultServer server({FaultResponse::CutShort(1000, std::string(400, 'x'))});
+    for (const FaultResponse& broken :
+         {FaultResponse::CutShort(1000, std::string(400, 'x')), FaultResponse::Reset()}) {
+        FaultServer server({broken});
         auto http = Client(server);
         EXPECT_EQ(http.Get("a"), std::nullopt);
         EXPECT_FALSE(http.lastError().empty());
     }
+    std::string url;
     {
-        FaultServer server({FaultResponse::Reset()});
-        auto http = Client(server);
-        EXPECT_EQ(http.Get("a"), std::nullopt);
+        FaultServer gone({});
+        url = gone.url();
     }
-    {
-        std::string url;
-        {
-            FaultServer gone({});
-            url = gone.url();
-        }
-        CurlHttpClient http(url, limits_);
-        EXPECT_EQ(http.Get("a"), std::nullopt);
-        EXPECT_FALSE(http.CheckInternet());
-    }
+    CurlHttpClient http(url, limits_);
+    EXPECT_EQ(http.Get("a"), std::nullopt);
+    EXPECT_FALSE(http.CheckInternet());
 }
 
 TEST_F(CurlHttpClientTest, GivesUpOnAStalledServerWithinTheLowSpeedTime) {
@@ -212,83 +220,14 @@ TEST_F(CurlHttpClientTest, ChecksTheServerByConnectingWithoutARequest) {
     EXPECT_TRUE(server.requests().empty());
 }
 
-struct FailureCase {
-    const char* name;
-    std::vector<FaultResponse> script;
-};
-
-void PrintTo(const FailureCase& failure, std::ostream* out) { *out << failure.name; }
-
-class FetchToFileFailure : public CurlHttpClientTest,
-                           public ::testing::WithParamInterface<FailureCase> {};
-
-// The old file stays as it was, and nothing else is left beside it.
-TEST_P(FetchToFileFailure, LeavesTheWorkingFolderAsItWas) {
-    FaultServer server(GetParam().script);
-    auto http = Client(server);
-    TempFolder work;
-    work.Write("ClubListKorea.dat", "old");
-
-    EXPECT_EQ(FetchToFile(http, work.path(), "Download//Course_V40", "ClubListKorea.dat"),
-              std::nullopt);
-    EXPECT_EQ(Listing(work.path()), std::set<std::string>{"ClubListKorea.dat"});
-    EXPECT_EQ(testing::ReadWholeFile(work.path() / "ClubListKorea.dat"), "old");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, FetchToFileFailure,
-    ::testing::Values(
-        FailureCase{"NotFound", {FaultResponse::Ok("missing", 404)}},
-        FailureCase{"NoLengthTwice",
-                    {FaultResponse::WithoutLength("a"), FaultResponse::WithoutLength("a")}},
-        FailureCase{"CutShort", {FaultResponse::CutShort(1000, std::string(999, 'x'))}},
-        FailureCase{"Stall", {FaultResponse::Stall()}},
-        FailureCase{"Reset", {FaultResponse::Reset()}},
-        FailureCase{"OverCapAnnounced", {FaultResponse::Huge(kCap + 1, true)}},
-        FailureCase{"OverCapUnannounced", {FaultResponse::Huge(4 * kCap, false)}}),
-    [](const ::testing::TestParamInfo<FailureCase>& tested) { return tested.param.name; });
-
-TEST_F(CurlHttpClientTest, FetchToFileWritesExactlyTheBody) {
-    const std::string body = Binary(5000);
-    FaultServer server({FaultResponse::Ok(body)});
-    auto http = Client(server);
-    TempFolder work;
-    work.Write("ClubListKorea.dat", "old");
-
-    EXPECT_EQ(FetchToFile(http, work.path(), "Download//Course_V40", "ClubListKorea.dat"),
-              body.size());
-    EXPECT_EQ(Listing(work.path()), std::set<std::string>{"ClubListKorea.dat"});
-    EXPECT_EQ(testing::ReadWholeFile(work.path() / "ClubListKorea.dat"), body);
-    ASSERT_EQ(server.requests().size(), 1u);
-    EXPECT_EQ(server.requests()[0].requestLine,
-              "GET /Download//Course_V40//ClubListKorea.dat HTTP/1.1");
-}
-
-TEST_F(CurlHttpClientTest, FetchToFileRefusesANameLeavingTheFolderWithoutAsking) {
-    FaultServer server({FaultResponse::Ok("escaped")});
-    auto http = Client(server);
-    TempFolder outer;
-    const auto work = outer.path() / "work";
-    std::filesystem::create_directory(work);
-
-    EXPECT_EQ(FetchToFile(http, work, "Download", "../x"), std::nullopt);
-    EXPECT_TRUE(server.requests().empty());
-    EXPECT_EQ(Listing(outer.path()), std::set<std::string>{"work"});
-    EXPECT_TRUE(Listing(work).empty());
-}
-
 TEST(DefaultServerUrl, PrefersANonEmptyEnvironmentSetting) {
-    {
-        const ScopedEnvironment server("ORVANE_SERVER", "http://127.0.0.1:8080");
-        EXPECT_EQ(DefaultServerUrl(), "http://127.0.0.1:8080");
-    }
-    {
-        const ScopedEnvironment server("ORVANE_SERVER", "");
-        EXPECT_EQ(DefaultServerUrl(), ORVANE_DEFAULT_SERVER);
-    }
-    {
-        const ScopedEnvironment server("ORVANE_SERVER", std::nullopt);
-        EXPECT_EQ(DefaultServerUrl(), ORVANE_DEFAULT_SERVER);
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {"http://127.0.0.1:8080", "http://127.0.0.1:8080"},
+        {"", ORVANE_DEFAULT_SERVER},
+        {std::nullopt, ORVANE_DEFAULT_SERVER}};
+    for (const auto& [setting, expected] : cases) {
+        const ScopedEnvironment server("ORVANE_SERVER", setting);
+        EXPECT_EQ(DefaultServerUrl(), expected) << setting.value_or("(unset)");
     }
 }
 

@@ -18,8 +18,6 @@
 namespace orvane {
 namespace {
 
-using testing::TempFolder;
-
 constexpr const char* kDeviceId =
     "STORAGE\\VOLUME\\_??_USBSTOR#DISK&VEN_MORVANTI&PROD_QPX700&REV_1.00#0001#";
 constexpr const char* kStickId =
@@ -30,19 +28,24 @@ struct UsbDisk {
     const char* port;    // USB device name, e.g. "1-1"; devices sort by it
     const char* serial;  // the USB device's serial attribute
     // SCSI inquiry strings, padded as the kernel shows them.
-    const char* vendor;
-    const char* model;
-    const char* rev;
+    const char *vendor, *model, *rev;
     const char* disk;  // block device name, e.g. "sdb"
     unsigned minor;    // the disk's; its partition has minor + 1
     // What udev rules would have added to the partition, as name/value pairs.
     std::vector<const char*> udevProperties;
 };
 
-struct GFree {
-    void operator()(gchar* text) const { g_free(text); }
-};
-using OwnedGText = std::unique_ptr<gchar, GFree>;
+const UsbDisk kDevice{"1-2",
+                      "0001",
+                      "MORVANTI",
+                      "QPX700          ",
+                      "1.00",
+                      "sdb",
+                      16,
+                      {"ID_BUS", "usb", "ID_VENDOR", "MORVANTI", "ID_MODEL", "QPX700",
+                       "ID_REVISION", "1.00", "ID_SERIAL_SHORT", "0001"}};
+// No udev properties at all: everything must come from sysfs.
+const UsbDisk kStick{"1-1", "4C530001", "SanDisk ", " Cruzer Blade    ", "1.26", "sdc", 32, {}};
 
 class UdevVolumeSourceTest : public ::testing::Test {
 protected:
@@ -55,71 +58,67 @@ protected:
     }
 
     // umockdev takes NULL-terminated name/value lists that it only reads.
-    static std::vector<gchar*> List(std::vector<const char*> pairs) {
-        std::vector<gchar*> list;
-        for (const char* item : pairs) list.push_back(const_cast<gchar*>(item));
-        list.push_back(nullptr);
-        return list;
-    }
-
     std::string Add(const char* subsystem, const std::string& name, const std::string& parent,
                     std::vector<const char*> attributes, std::vector<const char*> properties) {
-        auto attributeList = List(std::move(attributes));
-        auto propertyList = List(std::move(properties));
-        const OwnedGText path(umockdev_testbed_add_devicev(
+        attributes.push_back(nullptr);
+        properties.push_back(nullptr);
+        gchar* path = umockdev_testbed_add_devicev(
             testbed_.get(), subsystem, name.c_str(), parent.empty() ? nullptr : parent.c_str(),
-            attributeList.data(), propertyList.data()));
+            const_cast<gchar**>(attributes.data()), const_cast<gchar**>(properties.data()));
         EXPECT_NE(path, nullptr) << name;
-        return path ? path.get() : "";
+        const std::string added = path != nullptr ? path : "";
+        g_free(path);
+        return added;
     }
 
-    void AddUsbDisk(const UsbDisk& d) {
+    // The SCSI device of a disk on the USB port `port`.
+    std::string AddScsiDevice(const UsbDisk& d) {
         const std::string port = d.port;
         const std::string usb =
             Add("usb", port, "", {"serial", d.serial}, {"DEVTYPE", "usb_device"});
         const std::string iface = Add("usb", port + ":1.0", usb, {}, {"DEVTYPE", "usb_interface"});
         const std::string host = Add("scsi", "host" + port, iface, {}, {"DEVTYPE", "scsi_host"});
-        const std::string scsi = Add("scsi", port + ":0:0:0", host,
-                                     {"vendor", d.vendor, "model", d.model, "rev", d.rev},
-                                     {"DEVTYPE", "scsi_device"});
-        AddBlock(d.disk, scsi, "disk", d.minor, {});
-        AddBlock(std::string(d.disk) + "1", Path(d.disk), "partition", d.minor + 1,
-                 d.udevProperties);
+        return Add("scsi", port + ":0:0:0", host,
+                   {"vendor", d.vendor, "model", d.model, "rev", d.rev},
+                   {"DEVTYPE", "scsi_device"});
     }
 
-    void AddBlock(const std::string& name, const std::string& parent, const char* type,
-                  unsigned minor, std::vector<const char*> extra) {
+    // A disk under `parent` and its first partition.
+    void AddDisk(const std::string& name, const std::string& parent, unsigned minor,
+                 const std::vector<const char*>& partitionProperties) {
+        const std::string disk = AddBlock(name, parent, "disk", minor, {});
+        AddBlock(name + "1", disk, "partition", minor + 1, partitionProperties);
+    }
+
+    std::string AddBlock(const std::string& name, const std::string& parent, const char* type,
+                         unsigned minor, const std::vector<const char*>& extra) {
         const std::string minorText = std::to_string(minor);
         const std::string dev = "8:" + minorText;
-        std::vector<const char*> properties = {"DEVTYPE", type, "MAJOR", "8",
-                                               "MINOR", minorText.c_str(), "DEVNAME", name.c_str()};
+        std::vector<const char*> properties = {
+            "DEVTYPE", type, "MAJOR", "8", "MINOR", minorText.c_str(), "DEVNAME", name.c_str()};
         properties.insert(properties.end(), extra.begin(), extra.end());
-        paths_[name] = Add("block", name, parent, {"dev", dev.c_str()}, properties);
+        return Add("block", name, parent, {"dev", dev.c_str()}, properties);
     }
 
-    std::string Path(const std::string& name) { return paths_[name]; }
+    void AddUsbDisk(const UsbDisk& d) {
+        AddDisk(d.disk, AddScsiDevice(d), d.minor, d.udevProperties);
+    }
 
-    // A mount point folder; the name has a space so the escape in mountinfo matters.
-    std::filesystem::path MountPoint(const std::string& name) {
+    // A mount point folder; the name has a space so the escape in mountinfo
+    // matters. The device's holds its version file.
+    std::filesystem::path MountPoint(const std::string& name, bool device = false) {
         const auto folder = mounts_.path() / (name + " vol");
         std::filesystem::create_directories(folder);
-        return folder;
-    }
-
-    std::filesystem::path MountDevice() {
-        const auto folder = MountPoint("QPX700");
-        mounts_.Write(folder.filename() / "System" / "Ver.ini", "V6.1.0Us V4.3.0Us");
+        if (device) mounts_.Write(folder / "System/Ver.ini", "V6.1.0Us V4.3.0Us");
         return folder;
     }
 
     void WriteMountInfo(const std::vector<std::pair<unsigned, std::filesystem::path>>& mounts) {
         std::string text = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n";
         for (const auto& [minor, folder] : mounts) {
-            std::string escaped;
-            for (char c : folder.string()) {
-                if (c == ' ') escaped += "\\040";
-                else escaped += c;
-            }
+            std::string escaped = folder.string();
+            for (std::size_t at; (at = escaped.find(' ')) != std::string::npos;)
+                escaped.replace(at, 1, "\\040");
             text += "90 22 8:" + std::to_string(minor) + " / " + escaped +
                     " rw,nosuid shared:45 - vfat /dev/x rw\n";
         }
@@ -128,25 +127,11 @@ protected:
 
     UdevVolumeSource Source() const { return UdevVolumeSource(mountInfo_); }
 
-    static const UsbDisk& Device() {
-        static const UsbDisk disk{"1-2", "0001", "MORVANTI", "QPX700          ", "1.00", "sdb", 16,
-                                  {"ID_BUS", "usb", "ID_VENDOR", "MORVANTI", "ID_MODEL", "QPX700",
-                                   "ID_REVISION", "1.00", "ID_SERIAL_SHORT", "0001"}};
-        return disk;
-    }
-    // No udev properties at all: everything must come from sysfs.
-    static const UsbDisk& Stick() {
-        static const UsbDisk disk{"1-1", "4C530001", "SanDisk ", " Cruzer Blade    ", "1.26",
-                                  "sdc", 32, {}};
-        return disk;
-    }
-
     struct Unref {
         void operator()(UMockdevTestbed* testbed) const { g_object_unref(testbed); }
     };
     std::unique_ptr<UMockdevTestbed, Unref> testbed_;
-    std::map<std::string, std::string> paths_;
-    TempFolder mounts_;
+    testing::TempFolder mounts_;
     std::filesystem::path mountInfo_;
 };
 
@@ -156,55 +141,24 @@ std::vector<std::string> RuleNames(const VolumeSurvey& survey) {
     return names;
 }
 
-TEST_F(UdevVolumeSourceTest, FindsTheMountedDevice) {
-    AddUsbDisk(Device());
-    const auto root = MountDevice();
-    WriteMountInfo({{17, root}});
-
-    auto source = Source();
-    const auto volumes = source.ListVolumes();
-    ASSERT_TRUE(volumes.has_value());
-    ASSERT_EQ(volumes->size(), 1u);
-    EXPECT_EQ((*volumes)[0].devicePath, root);
-    EXPECT_EQ((*volumes)[0].instanceId, kDeviceId);
-
-    DeviceLink link;
-    ASSERT_TRUE(FindDevice(link, source));
-    EXPECT_EQ(link.DeviceRoot, root);
-    EXPECT_EQ(link.ModelCode, 9);
-}
-
-TEST_F(UdevVolumeSourceTest, TriesAPlainStickAndPassesItOver) {
-    AddUsbDisk(Stick());
-    const auto stick = MountPoint("stick");
-    WriteMountInfo({{33, stick}});
-
-    auto source = Source();
-    const auto survey = SurveyVolumes(source);
-    ASSERT_EQ(survey.size(), 1u);
-    EXPECT_EQ(survey[0].candidate.instanceId, kStickId);
-    EXPECT_EQ(survey[0].candidate.devicePath, stick);
-    EXPECT_EQ(RuleNames(survey[0]), std::vector<std::string>{"C"});
-    EXPECT_EQ(survey[0].versionResult, result::Failed);
-
-    DeviceLink link;
-    EXPECT_FALSE(FindDevice(link, source));
-    EXPECT_TRUE(link.DeviceRoot.empty());
-}
-
+// The device's identifier comes from the udev properties, the stick's from
+// sysfs alone; the stick sorts first and must be passed over.
 TEST_F(UdevVolumeSourceTest, FindsTheDeviceBehindAStickListedFirst) {
-    AddUsbDisk(Device());
-    AddUsbDisk(Stick());
-    const auto root = MountDevice();
+    AddUsbDisk(kDevice);
+    AddUsbDisk(kStick);
+    const auto root = MountPoint("QPX700", true);
     const auto stick = MountPoint("stick");
     WriteMountInfo({{33, stick}, {17, root}});
 
     auto source = Source();
     const auto survey = SurveyVolumes(source);
     ASSERT_EQ(survey.size(), 2u);
-    ASSERT_EQ(survey[0].candidate.instanceId, kStickId) << "the stick must come first";
+    EXPECT_EQ(survey[0].candidate.instanceId, kStickId);
+    EXPECT_EQ(survey[0].candidate.devicePath, stick);
     EXPECT_EQ(RuleNames(survey[0]), std::vector<std::string>{"C"});
+    EXPECT_EQ(survey[0].versionResult, result::Failed);
     EXPECT_EQ(survey[1].candidate.instanceId, kDeviceId);
+    EXPECT_EQ(survey[1].candidate.devicePath, root);
     EXPECT_EQ(RuleNames(survey[1]), (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(survey[1].versionResult, result::Ok);
 
@@ -215,15 +169,14 @@ TEST_F(UdevVolumeSourceTest, FindsTheDeviceBehindAStickListedFirst) {
 }
 
 TEST_F(UdevVolumeSourceTest, LeavesOutUnmountedAndNonUsbDisks) {
-    AddUsbDisk(Device());
-    AddUsbDisk(Stick());
-    // A SATA disk, mounted, with nothing USB above it.
+    AddUsbDisk(kDevice);
+    AddUsbDisk(kStick);
+    // A SATA disk, mounted at "/", with nothing USB above it.
     const std::string host = Add("scsi", "host0", "", {}, {"DEVTYPE", "scsi_host"});
-    const std::string scsi = Add("scsi", "0:0:0:0", host,
-                                 {"vendor", "ATA     ", "model", "Samsung SSD", "rev", "1B6Q"},
-                                 {"DEVTYPE", "scsi_device"});
-    AddBlock("sda", scsi, "disk", 0, {"ID_BUS", "ata"});
-    AddBlock("sda1", Path("sda"), "partition", 1, {"ID_BUS", "ata"});
+    const std::string scsi =
+        Add("scsi", "0:0:0:0", host, {"vendor", "ATA     ", "model", "Samsung SSD", "rev", "1B6Q"},
+            {"DEVTYPE", "scsi_device"});
+    AddDisk("sda", scsi, 0, {"ID_BUS", "ata"});
     const auto stick = MountPoint("stick");
     // Only the whole stick disk is mounted, not its partition; the device not at all.
     WriteMountInfo({{32, stick}});
@@ -234,16 +187,10 @@ TEST_F(UdevVolumeSourceTest, LeavesOutUnmountedAndNonUsbDisks) {
     ASSERT_EQ(volumes->size(), 1u);
     EXPECT_EQ((*volumes)[0].devicePath, stick);
     EXPECT_EQ((*volumes)[0].instanceId, kStickId);
-
     DeviceLink link;
     EXPECT_FALSE(FindDevice(link, source));
-}
 
-TEST_F(UdevVolumeSourceTest, ListsNothingWithoutAMountTable) {
-    AddUsbDisk(Device());
-    MountDevice();
-    UdevVolumeSource source(mounts_.path() / "absent");
-    EXPECT_EQ(source.ListVolumes(), std::nullopt);
+    EXPECT_EQ(UdevVolumeSource(mounts_.path() / "absent").ListVolumes(), std::nullopt);
 }
 
 }  // namespace

@@ -7,11 +7,14 @@
 namespace orvane {
 namespace {
 
-using testing::RecordingShell;
+class UiTest : public ::testing::Test {
+protected:
+    testing::RecordingShell shell;
+    Ui ui{shell, Language::English};
+};
 
-TEST(Ui, StatusLineShowsTheMessageInTheCurrentLanguageAndSurvivesASwitch) {
-    RecordingShell shell;
-    Ui ui(shell, Language::Korean);
+TEST_F(UiTest, StatusLineShowsTheMessageInTheCurrentLanguageAndSurvivesASwitch) {
+    ui.SetLanguage(Language::Korean);
     ui.ShowStatus(message::ConnectionCompleted);
     ui.SetLanguage(Language::English);
     ui.ReloadStatus();
@@ -26,9 +29,7 @@ TEST(Ui, StatusLineShowsTheMessageInTheCurrentLanguageAndSurvivesASwitch) {
     EXPECT_EQ(shell.statuses(), expected);
 }
 
-TEST(Ui, FormattedStatusKeepsTheMessageForTheNextSwitch) {
-    RecordingShell shell;
-    Ui ui(shell, Language::English);
+TEST_F(UiTest, FormattedStatusKeepsTheMessageForTheNextSwitch) {
     ui.ShowStatus(message::AnalyzingForeignClubList);
     ui.ShowStatusText("Analyzing USA's Clublist. (zone = 5)");
     EXPECT_EQ(ui.StatusStringId(), 156);
@@ -39,10 +40,8 @@ TEST(Ui, FormattedStatusKeepsTheMessageForTheNextSwitch) {
     EXPECT_EQ(ui.StatusText(), "Analyzing Clublist in foreign countries.");
 }
 
-TEST(Ui, QuestionsCarryTheTitleOfTheLanguageAndReturnTheAnswer) {
-    RecordingShell shell;
+TEST_F(UiTest, QuestionsCarryTheTitleOfTheLanguageAndReturnTheAnswer) {
     shell.ScriptAnswers({Answer::No, Answer::Yes, Answer::Ok});
-    Ui ui(shell, Language::English);
     EXPECT_EQ(ui.Ask("종료 하시겠습니까 ?   ", "Are you exit ?   ", Title::Notice, Buttons::YesNo),
               Answer::No);
     ui.SetLanguage(Language::Korean);
@@ -59,9 +58,7 @@ TEST(Ui, QuestionsCarryTheTitleOfTheLanguageAndReturnTheAnswer) {
     EXPECT_EQ(ui.TitleText(Title::Caution), "Warining !!");
 }
 
-TEST(Ui, ProgressStaysOnTheThousandScale) {
-    RecordingShell shell;
-    Ui ui(shell, Language::English);
+TEST_F(UiTest, ProgressStaysOnTheThousandScale) {
     ui.SetProgress(300);
     ui.SetProgress(1200);
     ui.SetProgress(-5);

@@ -54,10 +54,11 @@ FaultResponse FaultResponse::Ok(std::string body, int status) {
     return {.kind = Kind::Normal, .status = status, .bytes = std::move(body)};
 }
 FaultResponse FaultResponse::WithoutLength(std::string body) {
-    return {.kind = Kind::NoLength, .bytes = std::move(body)};
+    return Raw(StatusLine(200) + "Connection: close\r\n\r\n" + body);
 }
 FaultResponse FaultResponse::CutShort(std::uint64_t announced, std::string body) {
-    return {.kind = Kind::CutShort, .bytes = std::move(body), .length = announced};
+    return Raw(StatusLine(200) + "Content-Length: " + std::to_string(announced) + "\r\n\r\n" +
+               body);
 }
 FaultResponse FaultResponse::Stall() { return {.kind = Kind::Stall}; }
 FaultResponse FaultResponse::Reset() { return {.kind = Kind::Reset}; }
@@ -198,13 +199,6 @@ bool FaultServer::Answer(Connection& connection, const FaultResponse& response) 
             return SendAll(fd, StatusLine(response.status) +
                                    "Content-Length: " + std::to_string(response.bytes.size()) +
                                    "\r\n\r\n" + response.bytes);
-        case Kind::NoLength:
-            SendAll(fd, StatusLine(response.status) + "Connection: close\r\n\r\n" + response.bytes);
-            return false;
-        case Kind::CutShort:
-            SendAll(fd, StatusLine(response.status) + "Content-Length: " +
-                            std::to_string(response.length) + "\r\n\r\n" + response.bytes);
-            return false;
         case Kind::Stall:
             connection.stalled = true;
             return true;

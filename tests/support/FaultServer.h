@@ -15,7 +15,7 @@ namespace orvane::testing {
 
 // One scripted answer to one request.
 struct FaultResponse {
-    enum class Kind { Normal, NoLength, CutShort, Stall, Reset, Huge, Raw };
+    enum class Kind { Normal, Stall, Reset, Huge, Raw };
 
     // Status, Content-Length and body; the connection stays open for more.
     static FaultResponse Ok(std::string body, int status = 200);
