@@ -69,10 +69,6 @@ void AppendLog(const std::filesystem::path& file, const std::string& text) {
     out << text;
 }
 
-std::string GeometryFolder(std::int32_t courseNumber, const std::string& club) {
-    return "Download\\Course_V30\\" + GeometryFolderTail(courseNumber, club);
-}
-
 struct CheckLogs {
     std::string green;
     std::string teebox;
@@ -142,6 +138,11 @@ std::string CourseNamesPath(std::int32_t courseNumber, const std::string& club) 
     const std::string folder = Format("Course_V30//%06d//%02d//%sCC", courseNumber / 100,
                                       courseNumber % 100, club.c_str());
     return Format("Download//%s//%sCC.dat", folder.c_str(), club.c_str());
+}
+
+std::string GeometryFolder(std::int32_t courseNumber, const std::string& club) {
+    const std::int32_t n = NormaliseGeometryCourseNumber(courseNumber);
+    return Format("Download//Course_V30//%06d//%02d//%sCC", n / 100, n % 100, club.c_str());
 }
 
 std::string GeometryFolderTail(std::int32_t courseNumber, const std::string& club) {

@@ -105,8 +105,12 @@ struct CourseGeometry {
 std::int32_t NormaliseGeometryCourseNumber(std::int32_t courseNumber);
 // "Download//Course_V30//%06d//%02d//<club>CC//<club>CC.dat", unnormalised.
 std::string CourseNamesPath(std::int32_t courseNumber, const std::string& club);
-// "%06d\%02d\<club>CC" of the normalised number; the server folder is this
-// after "Download\Course_V30\", and the check logs name holes by it.
+// "Download//Course_V30//%06d//%02d//<club>CC" of the normalised number: the
+// server folder of the club's CC and DD files. The separators are the "//"
+// of every other server path; a backslash separates nothing for an HTTP
+// server.
+std::string GeometryFolder(std::int32_t courseNumber, const std::string& club);
+// "%06d\%02d\<club>CC", the same folder as the check logs name it.
 std::string GeometryFolderTail(std::int32_t courseNumber, const std::string& club);
 
 // Fills the front and back course names and indexes of entry.record from the

@@ -183,7 +183,7 @@ TEST(CourseNames, LettersChooseNamesAndOnlyEightCoursesCount) {
     EXPECT_EQ(http.requests().size(), asked);
 }
 
-constexpr const char* kGeometryFolder = "Download\\Course_V30\\501012\\34\\ClubCC";
+constexpr const char* kGeometryFolder = "Download//Course_V30//501012//34//ClubCC";
 
 TEST(CourseGeometry, LoadsFromTheServerCheckingAndMendingHoles) {
     CourseGeometry source = Course(9, 2);
