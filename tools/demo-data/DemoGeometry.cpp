@@ -26,20 +26,6 @@ constexpr std::array<std::array<double, 2>, 12> kHeadings{{
     {-0.9659258262890683, 0.25881904510252074},
 }};
 
-// cos of an angle in degrees by its series, so that the same seed gives the
-// same bytes whatever maths library the machine has.
-double CosDegrees(double degrees) {
-    const double x = degrees * kPi / 180.0;
-    const double x2 = x * x;
-    double term = 1.0;
-    double sum = 1.0;
-    for (int n = 1; n <= 10; ++n) {
-        term *= -x2 / ((2.0 * n - 1.0) * (2.0 * n));
-        sum += term;
-    }
-    return sum;
-}
-
 std::int32_t Micro(double degrees) {
     return static_cast<std::int32_t>(std::floor(degrees * 1e6 + 0.5));
 }
@@ -61,6 +47,31 @@ PointOffset Offset(double north, double east, double lat) {
 }
 
 }  // namespace
+
+double CosDegrees(double degrees) {
+    // The series is exact enough within half a turn of zero only.
+    while (degrees > 180.0) degrees -= 360.0;
+    while (degrees < -180.0) degrees += 360.0;
+    const double x = degrees * kPi / 180.0;
+    const double x2 = x * x;
+    double term = 1.0;
+    double sum = 1.0;
+    for (int n = 1; n <= 10; ++n) {
+        term *= -x2 / ((2.0 * n - 1.0) * (2.0 * n));
+        sum += term;
+    }
+    return sum;
+}
+
+Heading HeadingOf(double degrees) { return {CosDegrees(degrees), CosDegrees(90.0 - degrees)}; }
+
+MicroDegrees Moved(MicroDegrees from, Heading heading, double along, double across) {
+    const PointOffset offset =
+        Offset(along * heading.north + across * heading.east,
+               along * heading.east - across * heading.north, from.lat / 1e6);
+    return {Clamp(std::int64_t{from.lat} + offset.dLat, -90000000, 90000000),
+            Clamp(std::int64_t{from.lon} + offset.dLon, -180000000, 180000000)};
+}
 
 MicroDegrees PointIn(DemoRandom& random, const GeoBox& box) {
     return {Between(random, Micro(box.south), Micro(box.north)),

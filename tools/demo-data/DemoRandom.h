@@ -17,6 +17,8 @@ public:
         return bound == 0 ? 0 : static_cast<std::uint32_t>(engine_() % bound);
     }
     int Between(int low, int high);
+    // low <= x <= high, in thousandths of the span.
+    double Uniform(double low, double high);
 
 private:
     std::mt19937 engine_;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "DemoClubHoles.h"
 #include "DemoRandom.h"
 #include "catalogue/CatalogueData.h"
 
@@ -15,12 +17,20 @@ struct DemoRound {
     std::string text;
 };
 
+// The holes of a club the device holds, laid out once for the server and
+// every round played there.
+using HolesOfClub = std::function<const ClubHoles&(const CourseNode&)>;
+
 // Rounds played on courses the device holds (and one on a course of the
-// owner's own): 9- and 18-hole rounds with scores, putts, clubs and shot
-// positions near each course's reference point, some in the second record
-// version. Dates differ by club and hour, so no two rounds share a file.
+// owner's own, whose holes no server has): 9- and 18-hole rounds over the
+// club's holes with their pars, realistic scores, putts and clubs. The first
+// shot leaves a tee, full shots come to rest on the fairway and the last of
+// them on a green; the hole-out lies by the green's centre, and the second
+// record version names that green. Dates differ by club and hour, so no two
+// rounds share a file.
 std::vector<DemoRound> GenerateRounds(DemoRandom& random,
-                                      const PerZone<std::vector<CourseNode>>& stored);
+                                      const PerZone<std::vector<CourseNode>>& stored,
+                                      const HolesOfClub& holesOf);
 
 // Writes the rounds and the index UserData/DataList.dat that names them.
 void WriteDeviceRounds(const std::filesystem::path& root, const std::vector<DemoRound>& rounds);

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "DemoCatalogue.h"
+#include "DemoCourseFiles.h"
 #include "DemoDevices.h"
 #include "DemoFirmware.h"
 #include "DemoInventory.h"
@@ -21,6 +22,7 @@ std::uint32_t StreamSeed(std::uint32_t seed, std::uint32_t stream) {
 constexpr std::uint32_t kCatalogueStream = 1;
 constexpr std::uint32_t kMapStream = 2;
 constexpr std::uint32_t kFirmwareStream = 3;
+constexpr std::uint32_t kHoleStream = 4;
 constexpr std::uint32_t kFirstDeviceStream = 100;
 constexpr std::uint32_t kFirstRoundStream = 200;
 
@@ -60,6 +62,13 @@ int main(int argc, char** argv) {
         demo::DemoRandom firmwareRandom(StreamSeed(seed, kFirmwareStream));
         demo::WriteFirmwareTree(server, devices, firmwareRandom);
 
+        // Every club a round is played on gets its holes once, for the
+        // server's files and for the rounds of every device.
+        demo::ClubHolesOnServer clubHoles(server, StreamSeed(seed, kHoleStream));
+        const demo::HolesOfClub holesOf =
+            [&](const orvane::CourseNode& club) -> const demo::ClubHoles& {
+            return clubHoles.HolesOf(club);
+        };
         for (std::size_t i = 0; i < devices.size(); ++i) {
             demo::DemoRandom picks(
                 StreamSeed(seed, kFirstDeviceStream + static_cast<std::uint32_t>(i)));
@@ -69,7 +78,7 @@ int main(int argc, char** argv) {
             if (devices[i].modelCode != orvane::kFirstGenerationModel) {
                 demo::DemoRandom rounds(
                     StreamSeed(seed, kFirstRoundStream + static_cast<std::uint32_t>(i)));
-                demo::WriteDeviceRounds(folders[i], demo::GenerateRounds(rounds, stored));
+                demo::WriteDeviceRounds(folders[i], demo::GenerateRounds(rounds, stored, holesOf));
             }
             std::cout << folders[i].string() << '\n';
         }
