@@ -5,16 +5,16 @@
 #include <iostream>
 #include <map>
 
-#include "platform/UdevVolumeSource.h"
 #include "cli/AreaCommands.h"
 #include "cli/BrowserCommands.h"
 #include "cli/ConnectCommands.h"
 #include "cli/DeviceCommands.h"
 #include "cli/PackCommands.h"
-#include "cli/TransferCommands.h"
 #include "cli/RecordCommands.h"
 #include "cli/RecordViewCommands.h"
+#include "cli/TransferCommands.h"
 #include "platform/CurlHttpClient.h"
+#include "platform/UdevVolumeSource.h"
 
 namespace orvane::cli {
 
@@ -65,13 +65,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto* devices = app.add_subcommand("devices", "List the storage volumes discovery looks at");
     auto* deviceInfo = app.add_subcommand("device-info", "Show the device's version values");
-    auto* connect = app.add_subcommand("connect", "Run the connection sequence and count the courses");
+    auto* connect =
+        app.add_subcommand("connect", "Run the connection sequence and count the courses");
     auto* zoneCommand = app.add_subcommand("zone", "Print a zone's catalogue and device courses");
     int zone = 0;
     zoneCommand->add_option("zone", zone, "Zone number")->required()->check(CLI::Range(0, 27));
     auto* firmware = app.add_subcommand("firmware", "Offer a firmware upgrade of the device");
     auto* areas = app.add_subcommand("areas", "Print the areas the course list is browsed by");
-    auto* courses = app.add_subcommand("courses", "Connect, choose the area tabs and list the courses");
+    auto* courses =
+        app.add_subcommand("courses", "Connect, choose the area tabs and list the courses");
     std::vector<int> tabs;
     courses->add_option("--tabs", tabs, "Continent, country, region and sub-area tab (T,C,R,S)")
         ->delimiter(',')
@@ -88,20 +90,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     auto* download = app.add_subcommand("download", "Connect and store course maps on the device");
     DownloadRequest downloadRequest;
-    download->add_option("--tabs", downloadRequest.tabs, "Continent, country, region and sub-area tab")
+    download
+        ->add_option("--tabs", downloadRequest.tabs, "Continent, country, region and sub-area tab")
         ->delimiter(',')
         ->expected(1, 4);
-    auto* downloadNames = download->add_option("--names", downloadRequest.names,
-                                               "Store the rows with these names (the select button)")
+    auto* downloadNames = download
+                              ->add_option("--names", downloadRequest.names,
+                                           "Store the rows with these names (the select button)")
                               ->delimiter(',');
-    auto* downloadArea =
-        download->add_flag("--area", downloadRequest.area, "Store the area's added and modified rows");
+    auto* downloadArea = download->add_flag("--area", downloadRequest.area,
+                                            "Store the area's added and modified rows");
     auto* downloadCommand =
         download->add_option("--command", downloadRequest.command, "Store by zone command")
             ->check(CLI::IsMember(ZoneCommandNames()));
     downloadNames->excludes(downloadArea)->excludes(downloadCommand);
     downloadArea->excludes(downloadCommand);
-    auto* deleteMaps = app.add_subcommand("delete", "Connect and delete course maps from the device");
+    auto* deleteMaps =
+        app.add_subcommand("delete", "Connect and delete course maps from the device");
     std::vector<int> deleteTabs;
     std::vector<std::string> deleteNames;
     deleteMaps->add_option("--tabs", deleteTabs, "Continent, country, region and sub-area tab")
@@ -119,8 +124,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::vector<int> recordRows;
     recordsSave->add_option("--to", recordsTo, "Record folder")->required();
     auto* allRows = recordsSave->add_flag("--all", recordsAll, "Every record");
-    auto* someRows = recordsSave->add_option("--rows", recordRows, "Rows of `records`, from 1")
-                         ->delimiter(',');
+    auto* someRows =
+        recordsSave->add_option("--rows", recordRows, "Rows of `records`, from 1")->delimiter(',');
     allRows->excludes(someRows);
     auto* recordsSaved = records->add_subcommand("saved", "List the round records of a folder");
     recordsSaved->add_option("--dir", recordsDir, "Record folder")->required();
@@ -147,8 +152,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     CliContext context{.out = out, .err = err};
     if (device) context.device = *device;
-    context.language = lang ? (*lang == "ko" ? Language::Korean : Language::English)
-                            : LanguageFromLocale([](const char* name) { return std::getenv(name); });
+    context.language = lang
+                           ? (*lang == "ko" ? Language::Korean : Language::English)
+                           : LanguageFromLocale([](const char* name) { return std::getenv(name); });
     context.json = json;
     context.server = server;
     if (workdir) context.workdir = *workdir;
@@ -169,7 +175,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*pack) return PackCommand(context, packIn, packOut);
         if (*unpack) return UnpackCommand(context, packIn, packOut);
         if (*download) {
-            if (downloadRequest.names.empty() && !downloadRequest.area && !downloadRequest.command) {
+            if (downloadRequest.names.empty() && !downloadRequest.area &&
+                !downloadRequest.command) {
                 err << "orvane-cli: download needs --names, --area or --command\n";
                 return 2;
             }
@@ -179,9 +186,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*recordsSave) return RecordsSaveCommand(context, recordsTo, recordsAll, recordRows);
         if (*recordsSaved) return RecordsSavedCommand(context, recordsDir);
         const std::optional<DistanceUnit> unit =
-            unitName.empty() ? std::nullopt
-                             : std::optional(unitName == "m" ? DistanceUnit::Metres
-                                                             : DistanceUnit::Yards);
+            unitName.empty()
+                ? std::nullopt
+                : std::optional(unitName == "m" ? DistanceUnit::Metres : DistanceUnit::Yards);
         if (*recordsShow) return RecordsShowCommand(context, recordsDir, recordFile, unit);
         if (*recordsExport) {
             if (!*gpxOption && !*csvOption) {

@@ -25,6 +25,7 @@ constexpr TextPair kCannotWrite{" 에 쓸 수 없습니다: ", " cannot be writt
 constexpr TextPair kHoleHeading{"홀", "Hole"};
 constexpr TextPair kParHeading{"파", "Par"};
 constexpr TextPair kScoreHeading{"스코어", "Score"};
+constexpr TextPair kHoled{"홀아웃", "holed"};
 constexpr std::array<TextPair, kHalves> kHalfHeadings{{{"전", "Out"}, {"후", "In"}}};
 
 const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
@@ -42,9 +43,9 @@ public:
         RecordFolder folder{dir};
         const CatalogueData unconnected;
         const bool busy = run_ && run_->session().transfer.Busy();
-        entries_ = OpenRecordViewer(ui(), busy, folder,
-                                    run_ ? run_->session().catalogue : unconnected)
-                       .value_or(std::vector<RecordEntry>{});
+        entries_ =
+            OpenRecordViewer(ui(), busy, folder, run_ ? run_->session().catalogue : unconnected)
+                .value_or(std::vector<RecordEntry>{});
     }
 
     Ui& ui() { return run_ ? run_->session().ui : ui_; }
@@ -62,8 +63,8 @@ public:
             loadCourseGeometry(http(), entry, geometry, context.WorkFolder());
             return &entry;
         }
-        context.err << file << PickText(context.language, kNoSuchRecord)
-                    << folder_.string() << '\n';
+        context.err << file << PickText(context.language, kNoSuchRecord) << folder_.string()
+                    << '\n';
         return nullptr;
     }
 
@@ -123,12 +124,15 @@ void PrintShots(const CliContext& context, const RoundRecord& record,
         if (shots.empty()) continue;
         context.out << '\n' << Format("Hole %d", hole) << '\n';
         for (std::size_t k = 0; k < shots.size(); ++k) {
-            context.out << Format("  %2zu  club %2d", k + 1, shots[k].club);
-            if (shots[k].metresToNext)
-                context.out << Format("  %5s %s",
-                                      DistanceText(*shots[k].metresToNext, unit).c_str(),
-                                      UnitSymbol(unit));
-            context.out << '\n';
+            // The last position is where the ball was holed; no club played from it.
+            if (!shots[k].metresToNext) {
+                context.out << Format("  %2zu  %s\n", k + 1,
+                                      std::string(PickText(context.language, kHoled)).c_str());
+                continue;
+            }
+            context.out << Format("  %2zu  club %2d  %5s %s\n", k + 1, shots[k].club,
+                                  DistanceText(*shots[k].metresToNext, unit).c_str(),
+                                  UnitSymbol(unit));
         }
     }
 }
@@ -144,13 +148,14 @@ ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
             PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
         for (std::size_t k = 0; k < played.size(); ++k) {
             const PlayedShot& shot = played[k];
-            shots.push_back({{"shot", k + 1},
-                             {"club", shot.club},
-                             {"east", shot.at.longitude},
-                             {"north", shot.at.latitude},
-                             {"distance", shot.metresToNext
-                                              ? ordered_json(DistanceText(*shot.metresToNext, unit))
-                                              : ordered_json(nullptr)}});
+            shots.push_back(
+                {{"shot", k + 1},
+                 {"club", shot.metresToNext ? ordered_json(shot.club) : ordered_json(nullptr)},
+                 {"east", shot.at.longitude},
+                 {"north", shot.at.latitude},
+                 {"distance", shot.metresToNext
+                                  ? ordered_json(DistanceText(*shot.metresToNext, unit))
+                                  : ordered_json(nullptr)}});
         }
         holes.push_back({{"hole", hole},
                          {"par", card.parCells[index]},

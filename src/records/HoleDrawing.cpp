@@ -40,7 +40,8 @@ void AddArea(HoleDrawing& drawing, const HoleView& view, AreaKind kind, const Ge
     if (!item || item->points.empty()) return;
     DrawnArea area{kind, {}};
     const std::size_t count = std::min(item->points.size(), kMaxDrawnPoints);
-    for (std::size_t i = 0; i < count; ++i) area.points.push_back(view.ProjectInside(item->points[i]));
+    for (std::size_t i = 0; i < count; ++i)
+        area.points.push_back(view.ProjectInside(item->points[i]));
     drawing.areas.push_back(std::move(area));
 }
 
@@ -99,8 +100,7 @@ HoleDrawing DrawHole(CourseGeometry& geometry, const RoundRecord& record, std::i
     if (setup.hole) AddAreas(drawing, setup.view, *setup.hole);
 
     for (std::size_t k = 0; k < shots.size(); ++k) {
-        drawing.shots.push_back(
-            {setup.view.Project(shots[k].at), std::to_string(k + 1).front()});
+        drawing.shots.push_back({setup.view.Project(shots[k].at), std::to_string(k + 1).front()});
         if (shots[k].metresToNext && drawing.rows.size() < kShotRows)
             drawing.rows.push_back({shots[k].club, *shots[k].metresToNext});
     }

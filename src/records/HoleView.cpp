@@ -97,7 +97,8 @@ HoleView::Turned HoleView::Turn(GeoPoint point) const {
 
 Pixel HoleView::Project(GeoPoint point) const {
     const Turned turned = Turn(point);
-    return {Truncate(originX_ + turned.across * scale_), Truncate(originY_ - turned.along * scale_)};
+    return {Truncate(originX_ + turned.across * scale_),
+            Truncate(originY_ - turned.along * scale_)};
 }
 
 Pixel HoleView::ProjectInside(GeoPoint point) const {

@@ -5,8 +5,8 @@
 namespace orvane {
 
 std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBusy,
-                                                          RecordFolder& folder,
-                                                          const CatalogueData& data) {
+                                                         RecordFolder& folder,
+                                                         const CatalogueData& data) {
     if (transferBusy) {
         ui.Notify(text::NotFinishedDownloading);
         return std::nullopt;

@@ -17,8 +17,8 @@ namespace orvane {
 // Nothing, after telling the person why, when the folder holds no record
 // file; nothing, silently, when the folder choice is cancelled.
 std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBusy,
-                                                          RecordFolder& folder,
-                                                          const CatalogueData& data);
+                                                         RecordFolder& folder,
+                                                         const CatalogueData& data);
 
 // The viewer's View: the first entry with the selected row's club and date,
 // its course names filled from the club's course file, ready for the score

@@ -13,13 +13,21 @@ std::string XmlText(const std::string& text) {
     std::string escaped;
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default:
-            // XML 1.0 has no place for other control characters.
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') escaped += c;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                // XML 1.0 has no place for other control characters.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') escaped += c;
         }
     }
     return escaped;
@@ -42,14 +50,18 @@ void ForEachPlayedHole(const RoundRecord& record, const CourseGeometry& geometry
 
 std::string RoundCsv(const RoundRecord& record, const CourseGeometry& geometry, DistanceUnit unit) {
     std::string csv = "hole,shot,club,east,north,distance\r\n";
-    ForEachPlayedHole(record, geometry, [&](std::int32_t hole, const std::vector<PlayedShot>& shots) {
-        for (std::size_t k = 0; k < shots.size(); ++k) {
-            const PlayedShot& shot = shots[k];
-            csv += Format("%d,%zu,%d,%.7f,%.7f,%s\r\n", hole, k + 1, shot.club, shot.at.longitude,
-                          shot.at.latitude,
-                          shot.metresToNext ? DistanceText(*shot.metresToNext, unit).c_str() : "");
-        }
-    });
+    ForEachPlayedHole(
+        record, geometry, [&](std::int32_t hole, const std::vector<PlayedShot>& shots) {
+            for (std::size_t k = 0; k < shots.size(); ++k) {
+                const PlayedShot& shot = shots[k];
+                // The hole-out position has no club and no distance.
+                const std::string club = shot.metresToNext ? std::to_string(shot.club) : "";
+                const std::string distance =
+                    shot.metresToNext ? DistanceText(*shot.metresToNext, unit) : "";
+                csv += Format("%d,%zu,%s,%.7f,%.7f,%s\r\n", hole, k + 1, club.c_str(),
+                              shot.at.longitude, shot.at.latitude, distance.c_str());
+            }
+        });
     return csv;
 }
 
@@ -57,22 +69,26 @@ std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,
                      const std::string& title) {
     std::string waypoints;
     std::string tracks;
-    ForEachPlayedHole(record, geometry, [&](std::int32_t hole, const std::vector<PlayedShot>& shots) {
-        tracks += Format("  <trk>\n    <name>Hole %d</name>\n    <trkseg>\n", hole);
-        for (std::size_t k = 0; k < shots.size(); ++k) {
-            const PlayedShot& shot = shots[k];
-            // A position the record spelled "nan" has no place on a map.
-            if (!std::isfinite(shot.at.latitude) || !std::isfinite(shot.at.longitude)) continue;
-            const std::string where = Coordinates(shot.at);
-            std::string description = Format("club %d", shot.club);
-            if (shot.metresToNext)
-                description += ", " + DistanceText(*shot.metresToNext, DistanceUnit::Metres) + " m";
-            waypoints += Format("  <wpt %s>\n    <name>H%d S%zu</name>\n    <desc>%s</desc>\n  </wpt>\n",
-                                where.c_str(), hole, k + 1, description.c_str());
-            tracks += Format("      <trkpt %s/>\n", where.c_str());
-        }
-        tracks += "    </trkseg>\n  </trk>\n";
-    });
+    ForEachPlayedHole(
+        record, geometry, [&](std::int32_t hole, const std::vector<PlayedShot>& shots) {
+            tracks += Format("  <trk>\n    <name>Hole %d</name>\n    <trkseg>\n", hole);
+            for (std::size_t k = 0; k < shots.size(); ++k) {
+                const PlayedShot& shot = shots[k];
+                // A position the record spelled "nan" has no place on a map.
+                if (!std::isfinite(shot.at.latitude) || !std::isfinite(shot.at.longitude)) continue;
+                const std::string where = Coordinates(shot.at);
+                const std::string description =
+                    shot.metresToNext
+                        ? Format("club %d, %s m", shot.club,
+                                 DistanceText(*shot.metresToNext, DistanceUnit::Metres).c_str())
+                        : std::string("holed");
+                waypoints +=
+                    Format("  <wpt %s>\n    <name>H%d S%zu</name>\n    <desc>%s</desc>\n  </wpt>\n",
+                           where.c_str(), hole, k + 1, description.c_str());
+                tracks += Format("      <trkpt %s/>\n", where.c_str());
+            }
+            tracks += "    </trkseg>\n  </trk>\n";
+        });
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<gpx version=\"1.1\" creator=\"Orvane Manager\" "
            "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"

@@ -6,7 +6,9 @@ void ScoreCardState::Open(Language language) {
     unit_ = language == Language::Korean ? DistanceUnit::Metres : DistanceUnit::Yards;
 }
 
-void ScoreCardState::NextHole() { shownHole_ = shownHole_ >= kLastHole ? kFirstHole : shownHole_ + 1; }
+void ScoreCardState::NextHole() {
+    shownHole_ = shownHole_ >= kLastHole ? kFirstHole : shownHole_ + 1;
+}
 
 void ScoreCardState::PreviousHole() {
     shownHole_ = shownHole_ <= kFirstHole ? kLastHole : shownHole_ - 1;
