@@ -140,6 +140,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         command->add_option("--dir", recordsDir, "Record folder")->required();
         command->add_option("--unit", unitName, "Distance unit")->check(CLI::IsMember({"m", "yd"}));
     }
+    auto* recordsDraw =
+        records->add_subcommand("draw", "Draw a hole of a saved round as the score card does");
+    std::int32_t drawnHole = 1;
+    std::string svgPath;
+    recordsDraw->add_option("file", recordFile, "Record file, as `records saved` names it")
+        ->required();
+    recordsDraw->add_option("--dir", recordsDir, "Record folder")->required();
+    recordsDraw->add_option("--hole", drawnHole, "Hole of the card, 1 to 18")
+        ->check(CLI::Range(1, 18));
+    recordsDraw->add_option("--svg", svgPath, "SVG file to write")->required();
     auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, "GPX file to write");
     auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, "CSV file to write");
 
@@ -189,6 +199,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             unitName.empty()
                 ? std::nullopt
                 : std::optional(unitName == "m" ? DistanceUnit::Metres : DistanceUnit::Yards);
+        if (*recordsDraw)
+            return RecordsDrawCommand(context, recordsDir, recordFile, drawnHole, svgPath);
         if (*recordsShow) return RecordsShowCommand(context, recordsDir, recordFile, unit);
         if (*recordsExport) {
             if (!*gpxOption && !*csvOption) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/ConnectedRun.h"
+#include "cli/HoleSvg.h"
 #include "records/CourseGeometry.h"
 #include "records/HoleDrawing.h"
 #include "records/RecordViewer.h"
@@ -27,6 +28,10 @@ constexpr TextPair kParHeading{"파", "Par"};
 constexpr TextPair kScoreHeading{"스코어", "Score"};
 constexpr TextPair kHoled{"홀아웃", "holed"};
 constexpr std::array<TextPair, kHalves> kHalfHeadings{{{"전", "Out"}, {"후", "In"}}};
+
+// The score card's hole view and the picture around it, in pixels.
+constexpr ViewRect kPictureCanvas{0, 0, 340, 440};
+constexpr ViewRect kPictureView{10, 18, 330, 430};
 
 const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
 
@@ -240,6 +245,20 @@ int RecordsExportCommand(const CliContext& context, const std::filesystem::path&
                RoundCsv(*entry->record, geometry, unit.value_or(DistanceUnit::Metres))))
         return 1;
     return 0;
+}
+
+int RecordsDrawCommand(const CliContext& context, const std::filesystem::path& dir,
+                       const std::string& file, std::int32_t hole,
+                       const std::filesystem::path& svg) {
+    RecordFolderView view(context, dir);
+    CourseGeometry geometry;
+    const RecordEntry* entry = view.Open(context, file, geometry);
+    if (!entry) return 1;
+    const HoleDrawing drawing = DrawHole(geometry, *entry->record, hole, kPictureView);
+    const std::string picture =
+        HoleSvg(drawing, kPictureView, kPictureCanvas,
+                MessageText(message::CourseMapDownloadFailed, context.language));
+    return Write(context, svg, picture) ? 0 : 1;
 }
 
 }  // namespace orvane::cli

@@ -33,4 +33,10 @@ int RecordsExportCommand(const CliContext& context, const std::filesystem::path&
                          const std::string& file, const ExportTargets& targets,
                          std::optional<DistanceUnit> unit);
 
+// `records draw FILE --dir DIR [--hole N] --svg OUT`: hole N's view as the
+// score card draws it, as an SVG picture.
+int RecordsDrawCommand(const CliContext& context, const std::filesystem::path& dir,
+                       const std::string& file, std::int32_t hole,
+                       const std::filesystem::path& svg);
+
 }  // namespace orvane::cli

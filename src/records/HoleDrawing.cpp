@@ -60,6 +60,22 @@ void AddAreas(HoleDrawing& drawing, const HoleView& view, const HoleGeometry& ho
 
 }  // namespace
 
+Rgb AreaColour(AreaKind kind) {
+    switch (kind) {
+        case AreaKind::Outline:
+            return {48, 124, 56};
+        case AreaKind::Fairway:
+            return {80, 164, 64};
+        case AreaKind::Bunker:
+            return {204, 204, 144};
+        case AreaKind::Water:
+            return {0, 0, 255};
+        case AreaKind::Green:
+            return {136, 228, 80};
+    }
+    return {};
+}
+
 CourseHole CourseHoleOf(const CourseGeometry& geometry, const RoundRecord& record,
                         std::int32_t shownHole) {
     if (shownHole <= kHolesPerHalf) return {record.frontCourseIndex, shownHole};

@@ -40,6 +40,20 @@ HoleSetup setupHoleView(CourseGeometry& geometry, CourseHole courseHole, const V
 
 enum class AreaKind { Outline, Fairway, Bunker, Water, Green };
 
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+// The hole view's palette and marker sizes, shared by every painter.
+Rgb AreaColour(AreaKind kind);
+inline constexpr Rgb kTeeColour{0, 80, 0};
+inline constexpr Rgb kShotColour{255, 255, 0};
+inline constexpr int kTeeRadius = 4;
+inline constexpr int kShotRadius = 8;
+inline constexpr int kHoleOutRadius = 4;
+
 struct DrawnArea {
     AreaKind kind = AreaKind::Outline;
     // Clamped into the view, at most kMaxDrawnPoints.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "records/HoleDrawing.h"
+
+namespace orvane::cli {
+
+// The hole view as an SVG picture of `canvas`'s size: the same shapes,
+// colours and markers a window paints.
+std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const ViewRect& canvas,
+                    std::string_view mapMissingText);
+
+}  // namespace orvane::cli
