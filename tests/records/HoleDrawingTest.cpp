@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "records/HoleDrawing.h"
@@ -25,17 +26,10 @@ GeoPoint Turned(double along, double across, double heading) {
 // outline `halfWidth` metres each side of the line.
 HoleGeometry Hole(double heading, double halfWidth = 40) {
     HoleGeometry hole;
-    hole.par = 4;
     hole.reference = kTee;
     hole.tees.points = {kTee, Turned(-8, 3, heading)};
-    for (int i = 0; i < 12; ++i) {
-        const double t = i / 11.0;
-        hole.outline.points.push_back(Turned(-30 + 460 * t, -halfWidth, heading));
-    }
-    for (int i = 0; i < 12; ++i) {
-        const double t = i / 11.0;
-        hole.outline.points.push_back(Turned(430 - 460 * t, halfWidth, heading));
-    }
+    hole.outline.points = {Turned(-30, -halfWidth, heading), Turned(430, -halfWidth, heading),
+                           Turned(430, halfWidth, heading), Turned(-30, halfWidth, heading)};
     hole.greens[0].points = {Turned(390, -10, heading), Turned(410, 0, heading),
                              Turned(390, 10, heading)};
     hole.greenCount = 1;
@@ -43,27 +37,16 @@ HoleGeometry Hole(double heading, double halfWidth = 40) {
     return hole;
 }
 
-CourseGeometry OneHoleCourse(const HoleGeometry& hole) {
-    CourseGeometry geometry;
-    geometry.loaded = 1;
-    geometry.holesPerCourse = 1;
-    geometry.courseCount = 1;
-    geometry.holeTotal = 1;
-    geometry.holes = {HoleGeometry{}, hole};
-    return geometry;
-}
-
 bool Inside(Pixel pixel) {
     return pixel.x >= kView.left && pixel.x < kView.right && pixel.y >= kView.top &&
            pixel.y < kView.bottom;
 }
 
-TEST(MetresPerDegree, InterpolatesTheSurveyTableUpToThePole) {
-    EXPECT_DOUBLE_EQ(MetresPerDegreeAt(0.3).longitude, 111322);
+TEST(MetresPerDegree, InterpolatesByWholeDegreesUpToThePole) {
     // 37.4 rounds to 37: two fifths of the way from 35 to 40 degrees.
-    const MetresPerDegree seoul = MetresPerDegreeAt(-37.4);
-    EXPECT_DOUBLE_EQ(seoul.longitude, 91290 - (91290 - 85397) * static_cast<double>(0.2f) * 2);
-    EXPECT_DOUBLE_EQ(seoul.latitude, 110941 - (110941 - 111034) * static_cast<double>(0.2f) * 2);
+    EXPECT_DOUBLE_EQ(MetresPerDegreeAt(-37.4).longitude,
+                     91290 - (91290 - 85397) * static_cast<double>(0.2f) * 2);
+    // From 87.5 degrees on the last entry holds; there is none after it.
     EXPECT_DOUBLE_EQ(MetresPerDegreeAt(89.7).latitude, 111700);
     EXPECT_DOUBLE_EQ(MetresPerDegreeAt(91).longitude, 0);
 }
@@ -71,39 +54,28 @@ TEST(MetresPerDegree, InterpolatesTheSurveyTableUpToThePole) {
 TEST(HoleView, EveryHeadingFitsTheOutlineWithTheGreenUp) {
     for (int degrees = 0; degrees < 360; degrees += 15) {
         SCOPED_TRACE(degrees);
-        CourseGeometry geometry = OneHoleCourse(Hole(degrees * M_PI / 180));
-        const HoleDrawing drawing = DrawHole(geometry, RoundRecord{}, 1, kView);
-        ASSERT_FALSE(drawing.areas.empty());
-        const HoleView view(kView, kTee, geometry.holes[1].greenCentres[0],
-                            geometry.holes[1].outline.points);
-        int widest = 0, tallest = 0;
-        for (const GeoPoint& point : geometry.holes[1].outline.points) {
-            const Pixel pixel = view.Project(point);
-            EXPECT_TRUE(Inside(pixel)) << pixel.x << "," << pixel.y;
-            widest = std::max(widest, std::abs(pixel.x - view.Project(kTee).x));
-            tallest = std::max(tallest, std::abs(pixel.y - view.Project(kTee).y));
+        const double heading = degrees * M_PI / 180;
+        // A hole longer than wide fills the view's height, a wider one its width.
+        for (const double halfWidth : {40.0, 600.0}) {
+            const bool tall = halfWidth < 100;
+            const HoleGeometry hole = Hole(heading, halfWidth);
+            const HoleView view(kView, kTee, hole.greenCentres[0], hole.outline.points);
+            int low = INT_MAX, high = INT_MIN;
+            for (const GeoPoint& point : hole.outline.points) {
+                const Pixel pixel = view.Project(point);
+                EXPECT_TRUE(Inside(pixel)) << pixel.x << "," << pixel.y;
+                low = std::min(low, tall ? pixel.y : pixel.x);
+                high = std::max(high, tall ? pixel.y : pixel.x);
+            }
+            EXPECT_GT(high - low,
+                      (tall ? kView.bottom - kView.top : kView.right - kView.left) * 3 / 4);
+            const Pixel tee = view.Project(kTee);
+            const Pixel green = view.Project(hole.greenCentres[0]);
+            EXPECT_NEAR(tee.x, green.x, 2);
+            EXPECT_LT(green.y, tee.y);
+            // Facing along the hole, its left-hand side is drawn on the left.
+            EXPECT_LT(view.Project(Turned(200, -30, heading)).x, tee.x);
         }
-        // Tall, thin and filling the view's height.
-        EXPECT_GT(tallest, 3 * widest);
-        EXPECT_GT(tallest, (kView.bottom - kView.top) * 3 / 4);
-        // A hole wider than long fills the view's width instead.
-        const HoleGeometry wide = Hole(degrees * M_PI / 180, 600);
-        const HoleView wideView(kView, kTee, wide.greenCentres[0], wide.outline.points);
-        int left = kView.right, right = kView.left;
-        for (const GeoPoint& point : wide.outline.points) {
-            const Pixel pixel = wideView.Project(point);
-            EXPECT_TRUE(Inside(pixel)) << pixel.x << "," << pixel.y;
-            left = std::min(left, pixel.x);
-            right = std::max(right, pixel.x);
-        }
-        EXPECT_GT(right - left, (kView.right - kView.left) * 9 / 10);
-        const Pixel tee = view.Project(kTee);
-        const Pixel green = view.Project(geometry.holes[1].greenCentres[0]);
-        EXPECT_NEAR(tee.x, green.x, 2);
-        EXPECT_LT(green.y, tee.y);
-        // Facing along the hole, its left-hand side is drawn on the left.
-        const Pixel leftSide = view.Project(Turned(200, -30, degrees * M_PI / 180));
-        EXPECT_LT(leftSide.x, tee.x);
     }
 }
 
@@ -147,32 +119,22 @@ TEST(PlayedShots, DistancesInMetresAndYardsAndTheHoleOutGreen) {
 }
 
 TEST(HoleDrawing, ShotMarkersRowsAndMissingGeometry) {
-    CourseGeometry geometry = OneHoleCourse(Hole(M_PI / 3));
-    const HoleDrawing one = DrawHole(geometry, PlayedRecord(1, 1), 1, kView);
-    EXPECT_EQ(one.caption, "Hole 1");
-    EXPECT_EQ(one.shots.size(), 1u);
-    EXPECT_TRUE(one.rows.empty());
-
+    CourseGeometry geometry;
+    geometry.loaded = geometry.holesPerCourse = geometry.courseCount = geometry.holeTotal = 1;
+    geometry.holes = {HoleGeometry{}, Hole(M_PI / 3)};
     const HoleDrawing eleven = DrawHole(geometry, PlayedRecord(1, 11), 1, kView);
+    EXPECT_EQ(eleven.caption, "Hole 1");
     ASSERT_EQ(eleven.shots.size(), 11u);
     EXPECT_EQ(eleven.shots[8].number, '9');
     EXPECT_EQ(eleven.shots[9].number, '1');
     ASSERT_EQ(eleven.rows.size(), kShotRows);
     EXPECT_EQ(eleven.rows[4].club, 5);
+    ASSERT_FALSE(eleven.areas.empty());
     for (const DrawnArea& area : eleven.areas)
         for (const Pixel& pixel : area.points) EXPECT_TRUE(Inside(pixel));
 
-    // Hole 2 of a one-hole file: only its shots, laid out over themselves.
-    RoundRecord record = PlayedRecord(1, 3);
-    record.holes[1] = record.holes[0];
-    const HoleDrawing beyond = DrawHole(geometry, record, 2, kView);
-    EXPECT_TRUE(beyond.areas.empty());
-    ASSERT_EQ(beyond.shots.size(), 3u);
-    for (const DrawnShot& shot : beyond.shots) EXPECT_TRUE(Inside(shot.at));
-    EXPECT_EQ(beyond.rows.size(), 2u);
-
     geometry.loaded = 0;
-    const HoleDrawing missing = DrawHole(geometry, record, 1, kView);
+    const HoleDrawing missing = DrawHole(geometry, PlayedRecord(1, 3), 1, kView);
     EXPECT_TRUE(missing.mapMissing);
     EXPECT_TRUE(missing.shots.empty());
 }
