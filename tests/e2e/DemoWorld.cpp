@@ -14,11 +14,11 @@ DemoWorld::DemoWorld(int seed, std::vector<std::string> generatorOptions) {
 }
 
 ProcessResult DemoWorld::Cli(std::vector<std::string> args, const std::filesystem::path& device,
-                             const std::filesystem::path& work) const {
+                             const std::filesystem::path& work, const std::string& server) const {
     args.insert(args.begin(), ORVANE_CLI);
-    for (const std::string& global : {std::string("--server"), server_->url(),
-                                      std::string("--workdir"), work.string(),
-                                      std::string("--device"), device.string()})
+    for (const std::string& global :
+         {std::string("--server"), server.empty() ? server_->url() : server,
+          std::string("--workdir"), work.string(), std::string("--device"), device.string()})
         args.push_back(global);
     return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
 }

@@ -24,10 +24,10 @@ public:
     std::filesystem::path ServerTree() const { return folder_.path() / "server"; }
     const NginxServer& server() const { return *server_; }
 
-    // orvane-cli with `args`, this world's server, the working folder `work`
-    // and the device folder `device`.
+    // orvane-cli with `args`, this world's server (or `server`), the working
+    // folder `work` and the device folder `device`.
     ProcessResult Cli(std::vector<std::string> args, const std::filesystem::path& device,
-                      const std::filesystem::path& work) const;
+                      const std::filesystem::path& work, const std::string& server = "") const;
 
 private:
     TempFolder folder_;

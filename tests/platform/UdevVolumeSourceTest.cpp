@@ -4,54 +4,20 @@
 #include <umockdev.h>
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "device/Discovery.h"
 #include "platform/UdevVolumeSource.h"
-#include "shell/ResultCode.h"
 #include "support/TempFolder.h"
 
 namespace orvane {
 namespace {
 
-constexpr const char* kDeviceId =
-    "STORAGE\\VOLUME\\_??_USBSTOR#DISK&VEN_MORVANTI&PROD_QPX700&REV_1.00#0001#";
-constexpr const char* kStickId =
-    "STORAGE\\VOLUME\\_??_USBSTOR#DISK&VEN_SanDisk&PROD_Cruzer_Blade&REV_1.26#4C530001#";
-
-// How one USB disk looks in sysfs; its first partition is the volume.
-struct UsbDisk {
-    const char* port;    // USB device name, e.g. "1-1"; devices sort by it
-    const char* serial;  // the USB device's serial attribute
-    // SCSI inquiry strings, padded as the kernel shows them.
-    const char *vendor, *model, *rev;
-    const char* disk;  // block device name, e.g. "sdb"
-    unsigned minor;    // the disk's; its partition has minor + 1
-    // What udev rules would have added to the partition, as name/value pairs.
-    std::vector<const char*> udevProperties;
-};
-
-const UsbDisk kDevice{"1-2",
-                      "0001",
-                      "MORVANTI",
-                      "QPX700          ",
-                      "1.00",
-                      "sdb",
-                      16,
-                      {"ID_BUS", "usb", "ID_VENDOR", "MORVANTI", "ID_MODEL", "QPX700",
-                       "ID_REVISION", "1.00", "ID_SERIAL_SHORT", "0001"}};
-// No udev properties at all: everything must come from sysfs.
-const UsbDisk kStick{"1-1", "4C530001", "SanDisk ", " Cruzer Blade    ", "1.26", "sdc", 32, {}};
-
 class UdevVolumeSourceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testbed_.reset(umockdev_testbed_new());
-        ASSERT_NE(testbed_, nullptr);
         // Only answers once a test bed exists.
         ASSERT_TRUE(umockdev_in_mock_environment())
             << "run under umockdev-wrapper (libumockdev-preload must be loaded)";
@@ -71,25 +37,6 @@ protected:
         return added;
     }
 
-    // The SCSI device of a disk on the USB port `port`.
-    std::string AddScsiDevice(const UsbDisk& d) {
-        const std::string port = d.port;
-        const std::string usb =
-            Add("usb", port, "", {"serial", d.serial}, {"DEVTYPE", "usb_device"});
-        const std::string iface = Add("usb", port + ":1.0", usb, {}, {"DEVTYPE", "usb_interface"});
-        const std::string host = Add("scsi", "host" + port, iface, {}, {"DEVTYPE", "scsi_host"});
-        return Add("scsi", port + ":0:0:0", host,
-                   {"vendor", d.vendor, "model", d.model, "rev", d.rev},
-                   {"DEVTYPE", "scsi_device"});
-    }
-
-    // A disk under `parent` and its first partition.
-    void AddDisk(const std::string& name, const std::string& parent, unsigned minor,
-                 const std::vector<const char*>& partitionProperties) {
-        const std::string disk = AddBlock(name, parent, "disk", minor, {});
-        AddBlock(name + "1", disk, "partition", minor + 1, partitionProperties);
-    }
-
     std::string AddBlock(const std::string& name, const std::string& parent, const char* type,
                          unsigned minor, const std::vector<const char*>& extra) {
         const std::string minorText = std::to_string(minor);
@@ -100,95 +47,66 @@ protected:
         return Add("block", name, parent, {"dev", dev.c_str()}, properties);
     }
 
-    void AddUsbDisk(const UsbDisk& d) {
-        AddDisk(d.disk, AddScsiDevice(d), d.minor, d.udevProperties);
+    // A disk under the SCSI device `scsi` and its first partition, of minor + 1.
+    void AddDisk(const std::string& name, const std::string& scsi, unsigned minor,
+                 const std::vector<const char*>& partitionProperties) {
+        const std::string disk = AddBlock(name, scsi, "disk", minor, {});
+        AddBlock(name + "1", disk, "partition", minor + 1, partitionProperties);
     }
 
-    // A mount point folder; the name has a space so the escape in mountinfo
-    // matters. The device's holds its version file.
-    std::filesystem::path MountPoint(const std::string& name, bool device = false) {
-        const auto folder = mounts_.path() / (name + " vol");
-        std::filesystem::create_directories(folder);
-        if (device) mounts_.Write(folder / "System/Ver.ini", "V6.1.0Us V4.3.0Us");
-        return folder;
+    // A disk on the USB port `port` (devices sort by it) with SCSI inquiry
+    // strings `vendor`, `model` and `rev`, padded as the kernel shows them.
+    void AddUsbDisk(const std::string& port, const char* serial, const char* vendor,
+                    const char* model, const char* rev, const std::string& disk, unsigned minor,
+                    const std::vector<const char*>& partitionProperties) {
+        const std::string usb = Add("usb", port, "", {"serial", serial}, {"DEVTYPE", "usb_device"});
+        const std::string iface = Add("usb", port + ":1.0", usb, {}, {"DEVTYPE", "usb_interface"});
+        const std::string host = Add("scsi", "host" + port, iface, {}, {"DEVTYPE", "scsi_host"});
+        AddDisk(disk,
+                Add("scsi", port + ":0:0:0", host, {"vendor", vendor, "model", model, "rev", rev},
+                    {"DEVTYPE", "scsi_device"}),
+                minor, partitionProperties);
     }
 
-    void WriteMountInfo(const std::vector<std::pair<unsigned, std::filesystem::path>>& mounts) {
-        std::string text = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n";
-        for (const auto& [minor, folder] : mounts) {
-            std::string escaped = folder.string();
-            for (std::size_t at; (at = escaped.find(' ')) != std::string::npos;)
-                escaped.replace(at, 1, "\\040");
-            text += "90 22 8:" + std::to_string(minor) + " / " + escaped +
-                    " rw,nosuid shared:45 - vfat /dev/x rw\n";
-        }
-        mountInfo_ = mounts_.Write("mountinfo", text);
-    }
-
-    UdevVolumeSource Source() const { return UdevVolumeSource(mountInfo_); }
-
-    struct Unref {
-        void operator()(UMockdevTestbed* testbed) const { g_object_unref(testbed); }
-    };
-    std::unique_ptr<UMockdevTestbed, Unref> testbed_;
+    std::unique_ptr<UMockdevTestbed, decltype(&g_object_unref)> testbed_{nullptr, g_object_unref};
     testing::TempFolder mounts_;
-    std::filesystem::path mountInfo_;
 };
 
-std::vector<std::string> RuleNames(const VolumeSurvey& survey) {
-    std::vector<std::string> names;
-    for (DiscoveryRule rule : survey.rules) names.emplace_back(RuleName(rule));
-    return names;
-}
-
 // The device's identifier comes from the udev properties, the stick's from
-// sysfs alone; the stick sorts first and must be passed over.
-TEST_F(UdevVolumeSourceTest, FindsTheDeviceBehindAStickListedFirst) {
-    AddUsbDisk(kDevice);
-    AddUsbDisk(kStick);
-    const auto root = MountPoint("QPX700", true);
-    const auto stick = MountPoint("stick");
-    WriteMountInfo({{33, stick}, {17, root}});
-
-    auto source = Source();
-    const auto survey = SurveyVolumes(source);
-    ASSERT_EQ(survey.size(), 2u);
-    EXPECT_EQ(survey[0].candidate.instanceId, kStickId);
-    EXPECT_EQ(survey[0].candidate.devicePath, stick);
-    EXPECT_EQ(RuleNames(survey[0]), std::vector<std::string>{"C"});
-    EXPECT_EQ(survey[0].versionResult, result::Failed);
-    EXPECT_EQ(survey[1].candidate.instanceId, kDeviceId);
-    EXPECT_EQ(survey[1].candidate.devicePath, root);
-    EXPECT_EQ(RuleNames(survey[1]), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(survey[1].versionResult, result::Ok);
-
-    DeviceLink link;
-    ASSERT_TRUE(FindDevice(link, source));
-    EXPECT_EQ(link.DeviceRoot, root);
-    EXPECT_EQ(link.ModelCode, 9);
-}
-
-TEST_F(UdevVolumeSourceTest, LeavesOutUnmountedAndNonUsbDisks) {
-    AddUsbDisk(kDevice);
-    AddUsbDisk(kStick);
-    // A SATA disk, mounted at "/", with nothing USB above it.
+// sysfs alone; how the discovery rules read them is theirs to show.
+TEST_F(UdevVolumeSourceTest, ListsMountedUsbVolumesWithTheirInstanceIds) {
+    AddUsbDisk("1-2", "0001", "MORVANTI", "QPX700          ", "1.00", "sdb", 16,
+               {"ID_BUS", "usb", "ID_VENDOR", "MORVANTI", "ID_MODEL", "QPX700", "ID_REVISION",
+                "1.00", "ID_SERIAL_SHORT", "0001"});
+    AddUsbDisk("1-1", "4C530001", "SanDisk ", " Cruzer Blade    ", "1.26", "sdc", 32, {});
+    // A SATA disk, its partition mounted at "/", with nothing USB above it.
     const std::string host = Add("scsi", "host0", "", {}, {"DEVTYPE", "scsi_host"});
-    const std::string scsi =
-        Add("scsi", "0:0:0:0", host, {"vendor", "ATA     ", "model", "Samsung SSD", "rev", "1B6Q"},
-            {"DEVTYPE", "scsi_device"});
-    AddDisk("sda", scsi, 0, {"ID_BUS", "ata"});
-    const auto stick = MountPoint("stick");
-    // Only the whole stick disk is mounted, not its partition; the device not at all.
-    WriteMountInfo({{32, stick}});
+    AddDisk("sda",
+            Add("scsi", "0:0:0:0", host, {"vendor", "ATA     ", "model", "SSD", "rev", "1B6Q"},
+                {"DEVTYPE", "scsi_device"}),
+            0, {"ID_BUS", "ata"});
+    // The names have a space so that the escape in mountinfo matters.
+    const auto root = mounts_.path() / "QPX700 vol", stick = mounts_.path() / "stick vol";
+    // The device's partition and the stick's whole disk are mounted, neither
+    // the device's disk nor the stick's partition.
+    const auto mountInfo =
+        mounts_.Write("mountinfo",
+                      "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                      "90 22 8:32 / " +
+                          mounts_.path().string() +
+                          "/stick\\040vol rw - vfat /dev/sdc rw\n"
+                          "91 22 8:17 / " +
+                          mounts_.path().string() + "/QPX700\\040vol rw - vfat /dev/sdb1 rw\n");
 
-    auto source = Source();
-    const auto volumes = source.ListVolumes();
+    const auto volumes = UdevVolumeSource(mountInfo).ListVolumes();
     ASSERT_TRUE(volumes.has_value());
-    ASSERT_EQ(volumes->size(), 1u);
+    ASSERT_EQ(volumes->size(), 2u);
     EXPECT_EQ((*volumes)[0].devicePath, stick);
-    EXPECT_EQ((*volumes)[0].instanceId, kStickId);
-    DeviceLink link;
-    EXPECT_FALSE(FindDevice(link, source));
+    EXPECT_EQ((*volumes)[0].instanceId,
+              "STORAGE\\VOLUME\\_??_USBSTOR#DISK&VEN_SanDisk&PROD_Cruzer_Blade&REV_1.26#4C530001#");
+    EXPECT_EQ((*volumes)[1].devicePath, root);
+    EXPECT_EQ((*volumes)[1].instanceId,
+              "STORAGE\\VOLUME\\_??_USBSTOR#DISK&VEN_MORVANTI&PROD_QPX700&REV_1.00#0001#");
 
     EXPECT_EQ(UdevVolumeSource(mounts_.path() / "absent").ListVolumes(), std::nullopt);
 }

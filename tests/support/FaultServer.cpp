@@ -7,40 +7,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
 namespace orvane::testing {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string_view::npos) return {};
-    return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
 std::string StatusLine(int status) {
-    const char* reason = status == 200 ? "OK" : status == 404 ? "Not Found" : "Status";
-    return "HTTP/1.1 " + std::to_string(status) + " " + reason + "\r\n";
-}
-
-ReceivedRequest ParseRequest(std::string_view head, int connection) {
-    ReceivedRequest request{.connection = connection};
-    std::size_t end = head.find("\r\n");
-    request.requestLine = std::string(head.substr(0, end));
-    while (end != std::string_view::npos) {
-        const std::size_t begin = end + 2;
-        end = head.find("\r\n", begin);
-        const std::string_view line = head.substr(begin, end - begin);
-        const std::size_t colon = line.find(':');
-        if (colon == std::string_view::npos) continue;
-        request.headers.emplace_back(std::string(Trim(line.substr(0, colon))),
-                                     std::string(Trim(line.substr(colon + 1))));
-    }
-    return request;
+    return "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Status") + "\r\n";
 }
 
 void Close(int& fd) {
@@ -51,7 +25,9 @@ void Close(int& fd) {
 }  // namespace
 
 FaultResponse FaultResponse::Ok(std::string body, int status) {
-    return {.kind = Kind::Normal, .status = status, .bytes = std::move(body)};
+    return {.bytes = StatusLine(status) + "Content-Length: " + std::to_string(body.size()) +
+                     "\r\n\r\n" + body,
+            .keepOpen = true};
 }
 FaultResponse FaultResponse::WithoutLength(std::string body) {
     return Raw(StatusLine(200) + "Connection: close\r\n\r\n" + body);
@@ -60,30 +36,6 @@ FaultResponse FaultResponse::CutShort(std::uint64_t announced, std::string body)
     return Raw(StatusLine(200) + "Content-Length: " + std::to_string(announced) + "\r\n\r\n" +
                body);
 }
-FaultResponse FaultResponse::Stall() { return {.kind = Kind::Stall}; }
-FaultResponse FaultResponse::Reset() { return {.kind = Kind::Reset}; }
-FaultResponse FaultResponse::Huge(std::uint64_t bytes, bool announce) {
-    return {.kind = Kind::Huge, .length = bytes, .announce = announce};
-}
-FaultResponse FaultResponse::Raw(std::string bytes) {
-    return {.kind = Kind::Raw, .bytes = std::move(bytes)};
-}
-
-std::optional<std::string> ReceivedRequest::Header(std::string_view name) const {
-    for (const auto& [key, value] : headers) {
-        if (std::ranges::equal(key, name, [](char a, char b) { return Lower(a) == Lower(b); })) {
-            return value;
-        }
-    }
-    return std::nullopt;
-}
-
-struct FaultServer::Connection {
-    int fd = -1;
-    int id = 0;
-    std::string received;
-    bool stalled = false;
-};
 
 FaultServer::FaultServer(std::vector<FaultResponse> script) : script_(std::move(script)) {
     int stop[2];
@@ -92,9 +44,7 @@ FaultServer::FaultServer(std::vector<FaultResponse> script) : script_(std::move(
     stopWrite_ = stop[1];
 
     listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address{.sin_family = AF_INET, .sin_port = 0, .sin_addr = {htonl(INADDR_LOOPBACK)}};
     socklen_t size = sizeof address;
     if (listenFd_ < 0 ||
         ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
@@ -127,122 +77,53 @@ std::vector<ReceivedRequest> FaultServer::requests() const {
     return requests_;
 }
 
-int FaultServer::connections() const {
-    const std::lock_guard lock(mutex_);
-    return connections_;
-}
-
-bool FaultServer::WaitForConnections(int count, std::chrono::milliseconds timeout) const {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, timeout, [&] { return connections_ >= count; });
+bool FaultServer::Wait(int fd, short events) const {
+    pollfd watched[2] = {{fd, events, 0}, {stopRead_, POLLIN, 0}};
+    while (::poll(watched, 2, -1) < 0) {
+        if (errno != EINTR) return false;
+    }
+    return watched[1].revents == 0;
 }
 
 void FaultServer::Run() {
-    std::vector<Connection> open;
-    std::vector<pollfd> watched;
-    int nextId = 0;
-    for (;;) {
-        watched.assign({{stopRead_, POLLIN, 0}, {listenFd_, POLLIN, 0}});
-        for (const Connection& connection : open) watched.push_back({connection.fd, POLLIN, 0});
-        if (::poll(watched.data(), watched.size(), -1) < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        if (watched[0].revents != 0) break;
-        if (watched[1].revents & POLLIN) {
-            const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (fd >= 0) {
-                open.push_back({.fd = fd, .id = nextId++});
+    for (int connection = 0; Wait(listenFd_, POLLIN);) {
+        int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0) continue;
+        Serve(fd, connection++);
+        Close(fd);
+    }
+}
+
+void FaultServer::Serve(int fd, int connection) {
+    std::string received;
+    char buffer[4096];
+    while (Wait(fd, POLLIN)) {
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+        if (got <= 0) return;
+        received.append(buffer, static_cast<std::size_t>(got));
+        // Requests are GETs without bodies: a blank line ends each.
+        for (std::size_t end; (end = received.find("\r\n\r\n")) != std::string::npos;) {
+            {
                 const std::lock_guard lock(mutex_);
-                ++connections_;
-                changed_.notify_all();
+                requests_.push_back({connection, received.substr(0, end + 2)});
             }
+            received.erase(0, end + 4);
+            const FaultResponse response =
+                next_ < script_.size() ? script_[next_++] : FaultResponse::Ok("unscripted", 500);
+            if (!SendAll(fd, response.bytes) || !response.keepOpen) return;
         }
-        // Only the connections that were polled; an accepted one is new.
-        for (std::size_t i = 2; i < watched.size(); ++i) {
-            if (watched[i].revents == 0) continue;
-            Connection& connection = open[i - 2];
-            char buffer[4096];
-            const ssize_t got = ::recv(connection.fd, buffer, sizeof buffer, 0);
-            bool keep = got > 0 || (got < 0 && errno == EINTR);
-            if (got > 0 && !connection.stalled) {
-                connection.received.append(buffer, static_cast<std::size_t>(got));
-                // Requests are GETs without bodies: a blank line ends each.
-                while (keep && !connection.stalled) {
-                    const std::size_t end = connection.received.find("\r\n\r\n");
-                    if (end == std::string::npos) break;
-                    ReceivedRequest request = ParseRequest(
-                        std::string_view(connection.received).substr(0, end), connection.id);
-                    connection.received.erase(0, end + 4);
-                    {
-                        const std::lock_guard lock(mutex_);
-                        requests_.push_back(std::move(request));
-                    }
-                    const FaultResponse response = next_ < script_.size()
-                                                       ? script_[next_++]
-                                                       : FaultResponse::Ok("unscripted", 500);
-                    keep = Answer(connection, response);
-                }
-            }
-            if (!keep) Close(connection.fd);
-        }
-        std::erase_if(open, [](const Connection& connection) { return connection.fd < 0; });
     }
-    for (Connection& connection : open) Close(connection.fd);
 }
 
-bool FaultServer::Answer(Connection& connection, const FaultResponse& response) {
-    using Kind = FaultResponse::Kind;
-    const int fd = connection.fd;
-    switch (response.kind) {
-        case Kind::Normal:
-            return SendAll(fd, StatusLine(response.status) +
-                                   "Content-Length: " + std::to_string(response.bytes.size()) +
-                                   "\r\n\r\n" + response.bytes);
-        case Kind::Stall:
-            connection.stalled = true;
-            return true;
-        case Kind::Reset: {
-            // A zero linger time makes close() send RST instead of FIN.
-            const linger abort{.l_onoff = 1, .l_linger = 0};
-            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
-            return false;
-        }
-        case Kind::Huge: {
-            std::string head = StatusLine(response.status);
-            head += response.announce ? "Content-Length: " + std::to_string(response.length)
-                                      : std::string("Connection: close");
-            if (!SendAll(fd, head + "\r\n\r\n")) return false;
-            const std::string chunk(64 * 1024, 'x');
-            for (std::uint64_t left = response.length; left > 0;) {
-                const std::size_t size =
-                    static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
-                if (!SendAll(fd, std::string_view(chunk).substr(0, size))) break;
-                left -= size;
-            }
-            return false;
-        }
-        case Kind::Raw:
-            SendAll(fd, response.bytes);
-            return false;
-    }
-    return false;
-}
-
+// Never blocks, so that a client that stopped reading cannot keep the
+// destructor waiting.
 bool FaultServer::SendAll(int fd, std::string_view bytes) const {
-    while (!bytes.empty()) {
+    while (!bytes.empty() && Wait(fd, POLLOUT)) {
         const ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (sent > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(sent));
-            continue;
-        }
         if (sent < 0 && errno != EAGAIN && errno != EINTR) return false;
-        // A client that stopped reading must not keep the destructor waiting.
-        pollfd wait[2] = {{fd, POLLOUT, 0}, {stopRead_, POLLIN, 0}};
-        if (::poll(wait, 2, -1) < 0 && errno != EINTR) return false;
-        if (wait[1].revents != 0) return false;
+        if (sent > 0) bytes.remove_prefix(static_cast<std::size_t>(sent));
     }
-    return true;
+    return bytes.empty();
 }
 
 }  // namespace orvane::testing

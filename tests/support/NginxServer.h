@@ -12,9 +12,9 @@ namespace orvane::testing {
 
 // A real nginx serving `root` on 127.0.0.1 as a child of the test, with its
 // configuration, logs and scratch files in a folder of its own. The
-// constructor returns once the port answers; the destructor stops nginx and
-// its workers and reaps them. Should the test process die first, the kernel
-// sends nginx SIGTERM.
+// constructor returns once nginx listens; the destructor stops nginx and its
+// workers and reaps them. Should the test process die first, the kernel sends
+// nginx SIGTERM.
 class NginxServer {
 public:
     explicit NginxServer(std::filesystem::path root);
@@ -22,11 +22,9 @@ public:
     NginxServer(const NginxServer&) = delete;
     NginxServer& operator=(const NginxServer&) = delete;
 
-    std::uint16_t port() const { return port_; }
     // "http://127.0.0.1:<port>"
     std::string url() const;
-    pid_t pid() const { return pid_; }
-    // What nginx wrote to its error log and standard error, for failure messages.
+    // What nginx wrote to its error log, for failure messages.
     std::string Log() const;
 
 private:

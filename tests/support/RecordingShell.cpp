@@ -17,7 +17,6 @@ Answer RecordingShell::Ask(const Question& question) {
 }
 
 std::optional<std::filesystem::path> RecordingShell::PickFolder() {
-    events_.emplace_back(FolderPickEvent{});
     if (folders_.empty()) {
         ADD_FAILURE() << "unexpected folder pick";
         return std::nullopt;

@@ -13,11 +13,7 @@ namespace orvane::testing {
 struct ProgressEvent {
     int position;
 };
-struct PauseEvent {
-    std::chrono::milliseconds duration;
-};
-struct FolderPickEvent {};
-using ShellEvent = std::variant<StatusLine, ProgressEvent, Question, PauseEvent, FolderPickEvent>;
+using ShellEvent = std::variant<StatusLine, ProgressEvent, Question>;
 
 // A Shell that records everything the core shows and answers questions and
 // folder picks from a script. A question with a choice that the script did
@@ -27,9 +23,7 @@ public:
     void ShowStatus(const StatusLine& line) override { events_.emplace_back(line); }
     void SetProgress(int position) override { events_.emplace_back(ProgressEvent{position}); }
     Answer Ask(const Question& question) override;
-    void Pause(std::chrono::milliseconds duration) override {
-        events_.emplace_back(PauseEvent{duration});
-    }
+    void Pause(std::chrono::milliseconds) override {}
     std::optional<std::filesystem::path> PickFolder() override;
 
     void ScriptAnswers(std::initializer_list<Answer> answers) {
@@ -39,7 +33,6 @@ public:
         folders_.push_back(std::move(folder));
     }
 
-    const std::vector<ShellEvent>& events() const { return events_; }
     std::vector<StatusLine> statuses() const { return Only<StatusLine>(); }
     std::vector<Question> questions() const { return Only<Question>(); }
     std::vector<int> progress() const;
