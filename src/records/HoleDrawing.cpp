@@ -90,6 +90,11 @@ const HoleGeometry* HoleOfCard(const CourseGeometry& geometry, const RoundRecord
     return geometry.CourseHole(courseHole.courseIndex, courseHole.holeNumber);
 }
 
+std::vector<PlayedShot> CardHoleShots(const CourseGeometry& geometry, const RoundRecord& record,
+                                      std::int32_t shownHole) {
+    return PlayedShots(record, shownHole, HoleOfCard(geometry, record, shownHole));
+}
+
 HoleSetup setupHoleView(CourseGeometry& geometry, CourseHole courseHole, const ViewRect& rect,
                         const std::vector<PlayedShot>& shots) {
     geometry.currentHole = courseHole.holeNumber + geometry.holesPerCourse * courseHole.courseIndex;
@@ -109,8 +114,7 @@ HoleDrawing DrawHole(CourseGeometry& geometry, const RoundRecord& record, std::i
         drawing.mapMissing = true;
         return drawing;
     }
-    const std::vector<PlayedShot> shots =
-        PlayedShots(record, shownHole, HoleOfCard(geometry, record, shownHole));
+    const std::vector<PlayedShot> shots = CardHoleShots(geometry, record, shownHole);
     const HoleSetup setup =
         setupHoleView(geometry, CourseHoleOf(geometry, record, shownHole), rect, shots);
     if (setup.hole) AddAreas(drawing, setup.view, *setup.hole);

@@ -27,6 +27,10 @@ CourseHole CourseHoleOf(const CourseGeometry& geometry, const RoundRecord& recor
 const HoleGeometry* HoleOfCard(const CourseGeometry& geometry, const RoundRecord& record,
                                std::int32_t shownHole);
 
+// The shots of the card's hole `shownHole`, placed on that hole's geometry.
+std::vector<PlayedShot> CardHoleShots(const CourseGeometry& geometry, const RoundRecord& record,
+                                      std::int32_t shownHole);
+
 // Makes hole `holeNumber` of course `courseIndex` the current hole of
 // `geometry` and lays out the view for it. Without such a hole (or without
 // its tee and green) the view is laid out over `shots` instead, so that a

@@ -195,4 +195,13 @@ void SortRecordRows(std::vector<RecordRow>& rows, const RecordSort& sort) {
     });
 }
 
+std::optional<std::size_t> FindRowEntry(const std::vector<RecordEntry>& entries,
+                                        const RecordRow& row, Language language) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].date == row.cells[0] && ShownClubName(entries[i], language) == row.cells[1])
+            return i;
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,5 +74,11 @@ std::vector<RecordRow> ViewerRows(const std::vector<RecordEntry>& entries, Langu
 
 // Byte-wise text order of the sort column; numbers sort as text.
 void SortRecordRows(std::vector<RecordRow>& rows, const RecordSort& sort);
+
+// The index of the entry a dialog row stands for: the first whose date and
+// shown club name are the row's texts, as the dialogs find it again. Two
+// entries of one club and hour therefore both lead to the first.
+std::optional<std::size_t> FindRowEntry(const std::vector<RecordEntry>& entries,
+                                        const RecordRow& row, Language language);
 
 }  // namespace orvane

@@ -42,15 +42,10 @@ bool SaveTickedRecords(Ui& ui, DeviceLink& device, RecordFolder& folder,
     if (target == nullptr) return false;
     for (const std::size_t row : ticked) {
         if (row >= rows.size()) continue;
-        const std::string& date = rows[row].cells[0];
-        const std::string& club = rows[row].cells[1];
-        // The row is found again by its texts, so two rows of one club and
-        // hour save the first such record twice.
-        for (const RecordEntry& entry : entries) {
-            if (entry.date != date || ShownClubName(entry, ui.language()) != club) continue;
-            if (SaveRecordEntry(device, *target, entry) == 0) return false;
-            break;
-        }
+        // Found again by the row's texts: two rows of one club and hour save
+        // the first such record twice.
+        const auto entry = FindRowEntry(entries, rows[row], ui.language());
+        if (entry && SaveRecordEntry(device, *target, entries[*entry]) == 0) return false;
     }
     ui.Notify(kRecordsSaved);
     return true;

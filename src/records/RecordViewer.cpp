@@ -28,14 +28,10 @@ RecordEntry* ViewSelectedRecord(Ui& ui, HttpClient& http, std::vector<RecordEntr
         ui.Notify(kNoSelectedRecord);
         return nullptr;
     }
-    const std::string& date = rows[*selected].cells[0];
-    const std::string& club = rows[*selected].cells[1];
-    for (RecordEntry& entry : entries) {
-        if (entry.date != date || ShownClubName(entry, ui.language()) != club) continue;
-        readCourseNames(http, entry);
-        return &entry;
-    }
-    return nullptr;
+    const auto entry = FindRowEntry(entries, rows[*selected], ui.language());
+    if (!entry) return nullptr;
+    readCourseNames(http, entries[*entry]);
+    return &entries[*entry];
 }
 
 }  // namespace orvane
