@@ -12,21 +12,6 @@ std::string Circle(Pixel at, int radius, Rgb fill, bool outlined) {
                   Colour(fill).c_str(), outlined ? " stroke=\"black\"" : "");
 }
 
-std::string Escaped(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        if (c == '<')
-            escaped += "&lt;";
-        else if (c == '>')
-            escaped += "&gt;";
-        else if (c == '&')
-            escaped += "&amp;";
-        else
-            escaped += c;
-    }
-    return escaped;
-}
-
 }  // namespace
 
 std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const ViewRect& canvas,
@@ -38,11 +23,11 @@ std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const View
         "  <text x=\"%d\" y=\"%d\" font-size=\"12\">%s</text>\n"
         "  <rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n",
         canvas.right - canvas.left, canvas.bottom - canvas.top, view.left, view.top - 4,
-        Escaped(drawing.caption).c_str(), view.left, view.top, view.right - view.left,
+        XmlEscaped(drawing.caption).c_str(), view.left, view.top, view.right - view.left,
         view.bottom - view.top);
     if (drawing.mapMissing) {
         return svg + Format("  <text x=\"%d\" y=\"%d\" font-size=\"12\">%s</text>\n</svg>\n",
-                            view.left + 10, view.top + 28, Escaped(mapMissingText).c_str());
+                            view.left + 10, view.top + 28, XmlEscaped(mapMissingText).c_str());
     }
     for (const DrawnArea& area : drawing.areas) {
         svg += "  <polygon fill=\"" + Colour(AreaColour(area.kind)) + "\" points=\"";

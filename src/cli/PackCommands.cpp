@@ -1,19 +1,17 @@
 #include "cli/PackCommands.h"
 
 #include <iostream>
-#include <system_error>
 
+#include "cli/OutputFile.h"
 #include "records/PackedFile.h"
 #include "shell/ShellTexts.h"
 #include "util/Files.h"
-#include "util/SafeFile.h"
 
 namespace orvane::cli {
 namespace {
 
 // Each text follows the file name it is about.
 constexpr TextPair kCannotRead{" 을(를) 읽을 수 없습니다.", " cannot be read."};
-constexpr TextPair kCannotWrite{" 에 쓸 수 없습니다: ", " cannot be written: "};
 constexpr TextPair kNotPacked{" 은(는) 읽을 수 있는 기록 파일이 아닙니다.",
                               " is not a readable packed record file."};
 constexpr TextPair kTooLarge{
@@ -25,14 +23,6 @@ constexpr TextPair kOneValue{
 
 void Say(const CliContext& context, const std::filesystem::path& file, TextPair text) {
     context.err << file.string() << PickText(context.language, text) << '\n';
-}
-
-int Write(const CliContext& context, const std::filesystem::path& out, std::string_view bytes) {
-    int error = 0;
-    if (WriteFileAtomically(out, bytes, &error)) return 0;
-    context.err << out.string() << PickText(context.language, kCannotWrite)
-                << std::generic_category().message(error) << '\n';
-    return 1;
 }
 
 }  // namespace
@@ -53,7 +43,7 @@ int PackCommand(const CliContext& context, const std::filesystem::path& in,
     // keeps the loss from going unnoticed.
     if (!bytes->empty() && bytes->find_first_not_of((*bytes)[0]) == std::string::npos)
         Say(context, in, kOneValue);
-    return Write(context, out, *packed);
+    return WriteOutputFile(context, out, *packed) ? 0 : 1;
 }
 
 int UnpackCommand(const CliContext& context, const std::filesystem::path& in,
@@ -68,7 +58,7 @@ int UnpackCommand(const CliContext& context, const std::filesystem::path& in,
         Say(context, in, kNotPacked);
         return 1;
     }
-    return Write(context, out, *bytes);
+    return WriteOutputFile(context, out, *bytes) ? 0 : 1;
 }
 
 }  // namespace orvane::cli

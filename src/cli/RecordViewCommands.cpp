@@ -2,17 +2,16 @@
 
 #include <nlohmann/json.hpp>
 #include <ostream>
-#include <system_error>
 
 #include "cli/ConnectedRun.h"
 #include "cli/HoleSvg.h"
+#include "cli/OutputFile.h"
 #include "records/CourseGeometry.h"
 #include "records/HoleDrawing.h"
 #include "records/RecordViewer.h"
 #include "records/RoundExport.h"
 #include "records/ScoreCard.h"
 #include "shell/StringTable.h"
-#include "util/SafeFile.h"
 #include "util/Text.h"
 
 namespace orvane::cli {
@@ -22,7 +21,6 @@ using nlohmann::ordered_json;
 
 constexpr TextPair kNoSuchRecord{" 은(는) 이 폴더의 기록 파일이 아닙니다: ",
                                  " is not a round record of "};
-constexpr TextPair kCannotWrite{" 에 쓸 수 없습니다: ", " cannot be written: "};
 constexpr TextPair kHoleHeading{"홀", "Hole"};
 constexpr TextPair kParHeading{"파", "Par"};
 constexpr TextPair kScoreHeading{"스코어", "Score"};
@@ -124,8 +122,7 @@ void PrintShots(const CliContext& context, const RoundRecord& record,
                     << MessageText(message::CourseMapDownloadFailed, context.language) << '\n';
     }
     for (std::int32_t hole = 1; hole <= record.CardHoleCount(); ++hole) {
-        const std::vector<PlayedShot> shots =
-            PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
+        const std::vector<PlayedShot> shots = CardHoleShots(geometry, record, hole);
         if (shots.empty()) continue;
         context.out << '\n' << Format("Hole %d", hole) << '\n';
         for (std::size_t k = 0; k < shots.size(); ++k) {
@@ -149,8 +146,7 @@ ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
     for (std::int32_t hole = 1; hole <= record.CardHoleCount(); ++hole) {
         const std::size_t index = static_cast<std::size_t>(hole - 1);
         ordered_json shots = ordered_json::array();
-        const std::vector<PlayedShot> played =
-            PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
+        const std::vector<PlayedShot> played = CardHoleShots(geometry, record, hole);
         for (std::size_t k = 0; k < played.size(); ++k) {
             const PlayedShot& shot = played[k];
             shots.push_back(
@@ -177,14 +173,6 @@ ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
             {"out", {{"par", card.parTotals[0]}, {"strokes", card.strokeTotals[0]}}},
             {"in", {{"par", card.parTotals[1]}, {"strokes", card.strokeTotals[1]}}},
             {"total", card.totalLine}};
-}
-
-bool Write(const CliContext& context, const std::filesystem::path& out, const std::string& text) {
-    int error = 0;
-    if (WriteFileAtomically(out, text, &error)) return true;
-    context.err << out.string() << PickText(context.language, kCannotWrite)
-                << std::generic_category().message(error) << '\n';
-    return false;
 }
 
 }  // namespace
@@ -238,11 +226,12 @@ int RecordsExportCommand(const CliContext& context, const std::filesystem::path&
     const RecordEntry* entry = view.Open(context, file, geometry);
     if (!entry) return 1;
     const std::string title = ShownClubName(*entry, context.language) + " " + entry->date;
-    if (targets.gpx && !Write(context, *targets.gpx, RoundGpx(*entry->record, geometry, title)))
+    if (targets.gpx &&
+        !WriteOutputFile(context, *targets.gpx, RoundGpx(*entry->record, geometry, title)))
         return 1;
     if (targets.csv &&
-        !Write(context, *targets.csv,
-               RoundCsv(*entry->record, geometry, unit.value_or(DistanceUnit::Metres))))
+        !WriteOutputFile(context, *targets.csv,
+                         RoundCsv(*entry->record, geometry, unit.value_or(DistanceUnit::Metres))))
         return 1;
     return 0;
 }
@@ -258,7 +247,7 @@ int RecordsDrawCommand(const CliContext& context, const std::filesystem::path& d
     const std::string picture =
         HoleSvg(drawing, kPictureView, kPictureCanvas,
                 MessageText(message::CourseMapDownloadFailed, context.language));
-    return Write(context, svg, picture) ? 0 : 1;
+    return WriteOutputFile(context, svg, picture) ? 0 : 1;
 }
 
 }  // namespace orvane::cli

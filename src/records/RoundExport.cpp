@@ -3,35 +3,10 @@
 #include <cmath>
 
 #include "records/HoleDrawing.h"
-#include "records/PlayedShots.h"
 #include "util/Text.h"
 
 namespace orvane {
 namespace {
-
-std::string XmlText(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                // XML 1.0 has no place for other control characters.
-                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::string Coordinates(GeoPoint at) {
     return Format("lat=\"%.7f\" lon=\"%.7f\"", at.latitude, at.longitude);
@@ -40,8 +15,7 @@ std::string Coordinates(GeoPoint at) {
 template <typename EachHole>
 void ForEachPlayedHole(const RoundRecord& record, const CourseGeometry& geometry, EachHole each) {
     for (std::int32_t hole = 1; hole <= record.CardHoleCount(); ++hole) {
-        const std::vector<PlayedShot> shots =
-            PlayedShots(record, hole, HoleOfCard(geometry, record, hole));
+        const std::vector<PlayedShot> shots = CardHoleShots(geometry, record, hole);
         if (!shots.empty()) each(hole, shots);
     }
 }
@@ -93,7 +67,7 @@ std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,
            "<gpx version=\"1.1\" creator=\"Orvane Manager\" "
            "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
            "  <metadata>\n    <name>" +
-           XmlText(title) + "</name>\n  </metadata>\n" + waypoints + tracks + "</gpx>\n";
+           XmlEscaped(title) + "</name>\n  </metadata>\n" + waypoints + tracks + "</gpx>\n";
 }
 
 }  // namespace orvane
