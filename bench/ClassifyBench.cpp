@@ -159,6 +159,12 @@ void Report(benchmark::State& state, const World& world, const CatalogueData& da
         state.SkipWithError("the classification disagrees with the generated device");
 }
 
+// The server's and the device's lists of every zone, as a connection loads them.
+void LoadEveryZone(CatalogueContext& context) {
+    for (int zone = 0; zone < kZoneCount; ++zone) LoadCatalogueZone(context, zone);
+    for (int zone = 0; zone < kZoneCount; ++zone) LoadDeviceZone(context, zone);
+}
+
 // The whole load-and-classify step of a connection.
 void LoadAndClassify(benchmark::State& state) {
     const World& world = WorldOf(static_cast<int>(state.range(0)));
@@ -174,8 +180,7 @@ void LoadAndClassify(benchmark::State& state) {
         state.ResumeTiming();
 
         CatalogueContext context{device, data, ui, server, world.workFolder.path()};
-        for (int zone = 0; zone < kZoneCount; ++zone) LoadCatalogueZone(context, zone);
-        for (int zone = 0; zone < kZoneCount; ++zone) LoadDeviceZone(context, zone);
+        LoadEveryZone(context);
         ClassifyCourses(data);
         benchmark::DoNotOptimize(data.CatalogueList[0].data());
     }
@@ -215,8 +220,7 @@ void Classify(benchmark::State& state) {
     CatalogueData data;
     CatalogueContext context{device, data, ui, server, world.workFolder.path()};
     world.StageServerLists();
-    for (int zone = 0; zone < kZoneCount; ++zone) LoadCatalogueZone(context, zone);
-    for (int zone = 0; zone < kZoneCount; ++zone) LoadDeviceZone(context, zone);
+    LoadEveryZone(context);
     for (auto _ : state) {
         ClassifyCourses(data);
         benchmark::DoNotOptimize(data.CatalogueList[0].data());
