@@ -126,15 +126,14 @@ void PrintShots(const CliContext& context, const RoundRecord& record,
         if (shots.empty()) continue;
         context.out << '\n' << Format("Hole %d", hole) << '\n';
         for (std::size_t k = 0; k < shots.size(); ++k) {
-            // The last position is where the ball was holed; no club played from it.
-            if (!shots[k].metresToNext) {
+            const std::optional<Stroke>& stroke = shots[k].stroke;
+            if (!stroke) {
                 context.out << Format("  %2zu  %s\n", k + 1,
                                       std::string(PickText(context.language, kHoled)).c_str());
                 continue;
             }
-            context.out << Format("  %2zu  club %2d  %5s %s\n", k + 1, shots[k].club,
-                                  DistanceText(*shots[k].metresToNext, unit).c_str(),
-                                  UnitSymbol(unit));
+            context.out << Format("  %2zu  club %2d  %5s %s\n", k + 1, stroke->club,
+                                  DistanceText(stroke->metres, unit).c_str(), UnitSymbol(unit));
         }
     }
 }
@@ -151,12 +150,11 @@ ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
             const PlayedShot& shot = played[k];
             shots.push_back(
                 {{"shot", k + 1},
-                 {"club", shot.metresToNext ? ordered_json(shot.club) : ordered_json(nullptr)},
+                 {"club", shot.stroke ? ordered_json(shot.stroke->club) : ordered_json(nullptr)},
                  {"east", shot.at.longitude},
                  {"north", shot.at.latitude},
-                 {"distance", shot.metresToNext
-                                  ? ordered_json(DistanceText(*shot.metresToNext, unit))
-                                  : ordered_json(nullptr)}});
+                 {"distance", shot.stroke ? ordered_json(DistanceText(shot.stroke->metres, unit))
+                                          : ordered_json(nullptr)}});
         }
         holes.push_back({{"hole", hole},
                          {"par", card.parCells[index]},

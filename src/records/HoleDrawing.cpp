@@ -121,8 +121,8 @@ HoleDrawing DrawHole(CourseGeometry& geometry, const RoundRecord& record, std::i
 
     for (std::size_t k = 0; k < shots.size(); ++k) {
         drawing.shots.push_back({setup.view.Project(shots[k].at), std::to_string(k + 1).front()});
-        if (shots[k].metresToNext && drawing.rows.size() < kShotRows)
-            drawing.rows.push_back({shots[k].club, *shots[k].metresToNext});
+        if (shots[k].stroke && drawing.rows.size() < kShotRows)
+            drawing.rows.push_back(*shots[k].stroke);
     }
     return drawing;
 }

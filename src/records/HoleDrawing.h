@@ -72,11 +72,7 @@ struct DrawnShot {
     char number = '1';
 };
 
-// One row of the shot panel: the club of a shot and how far it went.
-struct ShotRow {
-    std::int32_t club = 0;
-    double metres = 0;
-};
+// The shot panel lists the strokes of the first shots.
 inline constexpr std::size_t kShotRows = 5;
 
 // Everything the hole view and the shot panel paint, in painting order.
@@ -89,7 +85,7 @@ struct HoleDrawing {
     std::vector<Pixel> tees;
     // Joined by lines in order; the last one is the hole-out point.
     std::vector<DrawnShot> shots;
-    std::vector<ShotRow> rows;
+    std::vector<Stroke> rows;
 };
 
 HoleDrawing DrawHole(CourseGeometry& geometry, const RoundRecord& record, std::int32_t shownHole,

@@ -40,14 +40,15 @@ std::vector<PlayedShot> PlayedShots(const RoundRecord& record, std::int32_t show
         GeoPoint at{shot.east / kMicrodegreesPerDegree, shot.north / kMicrodegreesPerDegree};
         if (k + 1 == kept && HoledOutOnGreen(record, shot, hole))
             at = hole->greenCentres[static_cast<std::size_t>(shot.club)];
-        shots.push_back({at, shot.club, std::nullopt});
+        shots.push_back({at, Stroke{shot.club, 0}});
     }
     if (shots.empty()) return shots;
+    shots.back().stroke.reset();
 
     const MetresPerDegree scale =
         MetresPerDegreeAt(hole ? hole->reference.latitude : shots.front().at.latitude);
     for (std::size_t k = 0; k + 1 < shots.size(); ++k)
-        shots[k].metresToNext = Metres(shots[k].at, shots[k + 1].at, scale);
+        shots[k].stroke->metres = Metres(shots[k].at, shots[k + 1].at, scale);
     return shots;
 }
 

@@ -15,11 +15,18 @@ namespace orvane {
 // everything past reading is in degrees.
 inline constexpr double kMicrodegreesPerDegree = 1e6;
 
+// A stroke from one shot position to the next: the club and the ground
+// distance the ball went.
+struct Stroke {
+    std::int32_t club = 0;
+    double metres = 0;
+};
+
 struct PlayedShot {
     GeoPoint at;
-    std::int32_t club = 0;
-    // Ground distance to the next shot; nothing for the last.
-    std::optional<double> metresToNext;
+    // Nothing at the hole-out: no club is played from the cup (in a version
+    // 2 record its club value numbers a green).
+    std::optional<Stroke> stroke;
 };
 
 // The kept shots of hole `shownHole` (1..18) of `record`. In a record of

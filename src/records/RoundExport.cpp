@@ -28,10 +28,9 @@ std::string RoundCsv(const RoundRecord& record, const CourseGeometry& geometry, 
         record, geometry, [&](std::int32_t hole, const std::vector<PlayedShot>& shots) {
             for (std::size_t k = 0; k < shots.size(); ++k) {
                 const PlayedShot& shot = shots[k];
-                // The hole-out position has no club and no distance.
-                const std::string club = shot.metresToNext ? std::to_string(shot.club) : "";
+                const std::string club = shot.stroke ? std::to_string(shot.stroke->club) : "";
                 const std::string distance =
-                    shot.metresToNext ? DistanceText(*shot.metresToNext, unit) : "";
+                    shot.stroke ? DistanceText(shot.stroke->metres, unit) : "";
                 csv += Format("%d,%zu,%s,%.7f,%.7f,%s\r\n", hole, k + 1, club.c_str(),
                               shot.at.longitude, shot.at.latitude, distance.c_str());
             }
@@ -52,9 +51,9 @@ std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,
                 if (!std::isfinite(shot.at.latitude) || !std::isfinite(shot.at.longitude)) continue;
                 const std::string where = Coordinates(shot.at);
                 const std::string description =
-                    shot.metresToNext
-                        ? Format("club %d, %s m", shot.club,
-                                 DistanceText(*shot.metresToNext, DistanceUnit::Metres).c_str())
+                    shot.stroke
+                        ? Format("club %d, %s m", shot.stroke->club,
+                                 DistanceText(shot.stroke->metres, DistanceUnit::Metres).c_str())
                         : std::string("holed");
                 waypoints +=
                     Format("  <wpt %s>\n    <name>H%d S%zu</name>\n    <desc>%s</desc>\n  </wpt>\n",

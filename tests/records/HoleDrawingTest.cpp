@@ -97,16 +97,16 @@ TEST(PlayedShots, DistancesInMetresAndYardsAndTheHoleOutGreen) {
     const HoleGeometry hole = Hole(0);
     const std::vector<PlayedShot> shots = PlayedShots(PlayedRecord(1, 3), 1, &hole);
     ASSERT_EQ(shots.size(), 3u);
-    EXPECT_EQ(DistanceText(*shots[0].metresToNext, DistanceUnit::Metres), "100");
-    EXPECT_EQ(DistanceText(*shots[1].metresToNext, DistanceUnit::Yards), "109");
-    EXPECT_FALSE(shots[2].metresToNext);
+    EXPECT_EQ(DistanceText(shots[0].stroke->metres, DistanceUnit::Metres), "100");
+    EXPECT_EQ(DistanceText(shots[1].stroke->metres, DistanceUnit::Yards), "109");
+    EXPECT_FALSE(shots[2].stroke);
 
     // Version 2: the last shot's club numbers the green it was holed on.
     RoundRecord second = PlayedRecord(2, 3);
     second.holes[0].shots[2].club = 0;
     const std::vector<PlayedShot> holed = PlayedShots(second, 1, &hole);
     EXPECT_EQ(holed[2].at, hole.greenCentres[0]);
-    EXPECT_EQ(DistanceText(*holed[1].metresToNext, DistanceUnit::Metres), "300");
+    EXPECT_EQ(DistanceText(holed[1].stroke->metres, DistanceUnit::Metres), "300");
     // A green the hole does not have leaves the shot where the record put it.
     second.holes[0].shots[2].club = 3;
     EXPECT_EQ(PlayedShots(second, 1, &hole)[2].at, shots[2].at);
@@ -114,7 +114,7 @@ TEST(PlayedShots, DistancesInMetresAndYardsAndTheHoleOutGreen) {
     // Positions the record spelled as "nan" still give a distance text.
     RoundRecord broken = PlayedRecord(1, 2);
     broken.holes[0].shots[1].north = std::nan("");
-    EXPECT_EQ(DistanceText(*PlayedShots(broken, 1, nullptr)[0].metresToNext, DistanceUnit::Metres),
+    EXPECT_EQ(DistanceText(PlayedShots(broken, 1, nullptr)[0].stroke->metres, DistanceUnit::Metres),
               "0");
 }
 
