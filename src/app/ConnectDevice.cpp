@@ -95,6 +95,9 @@ bool ConnectDevice(Session& session) {
     }
     UpdateDeviceVersionLine(device);
 
+    // The list and the search results point into the catalogue about to be
+    // loaded again.
+    session.browser.ForgetCourses();
     if (!ServerCheck(session.catalogueContext, session.server)) return false;
 
     LoadDeviceZones(session);

@@ -21,8 +21,6 @@ std::span<const Continent> Continents() { return ContinentTable; }
 
 const Continent* FindContinent(int index) { return At(Continents(), index); }
 
-std::span<const Country> Countries() { return CountryTable; }
-
 std::span<const Country> CountriesOf(int continent) {
     const auto first = std::find_if(CountryTable.begin(), CountryTable.end(),
                                     [&](const Country& c) { return c.continent == continent; });
@@ -32,8 +30,6 @@ std::span<const Country> CountriesOf(int continent) {
 }
 
 const Country* FindCountry(int continent, int tab) { return At(CountriesOf(continent), tab - 1); }
-
-std::span<const RegionNames> PlainRegionTables() { return RegionNamesTable; }
 
 const RegionNames* FindRegionNames(int selectionCode) {
     for (const RegionNames& table : RegionNamesTable) {

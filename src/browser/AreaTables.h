@@ -30,7 +30,6 @@ constexpr int SelectionCode(int continentTab, int countryTab) {
     return continentTab * 100 + countryTab;
 }
 constexpr int ContinentOf(int selectionCode) { return selectionCode / 100; }
-constexpr int CountryTabOf(int selectionCode) { return selectionCode % 100; }
 
 // `MatchKind`: how a fill's filter code is matched, and which device zone
 // holds the stored copies of what it lists.
@@ -132,14 +131,10 @@ std::span<const Continent> Continents();
 // Null outside 0..4.
 const Continent* FindContinent(int index);
 
-// Every country row, continent by continent in tab order.
-std::span<const Country> Countries();
 std::span<const Country> CountriesOf(int continent);
 // `tab` 1..count; null otherwise (tab 0 is "All", which is no country).
 const Country* FindCountry(int continent, int tab);
 
-// Every plain region table, one per SelectionCode, rising.
-std::span<const RegionNames> PlainRegionTables();
 // Null for the subdivided countries and for codes that name no view.
 const RegionNames* FindRegionNames(int selectionCode);
 // Where the table lists no Korean labels, Korean shows the English ones, but

@@ -89,8 +89,15 @@ int Browser::SelectionCode() const {
     return orvane::SelectionCode(continentTab.selected, countryTab.selected);
 }
 
-std::string Browser::DisplayName(const CourseNode& course, bool namedInEnglish) const {
-    return namedInEnglish && ui_.language() == Language::English ? course.name : course.title;
+bool Browser::ShownByName(bool namedInEnglish) const {
+    return namedInEnglish && ui_.language() == Language::English;
+}
+
+BrowserRevisions Browser::revisions() const {
+    BrowserRevisions revisions = revisions_;
+    revisions.rows = list.revision();
+    revisions.checks = list.checksRevision();
+    return revisions;
 }
 
 void Browser::FillRegionTabFor(int selectionCode) {
@@ -126,8 +133,7 @@ void Browser::ListFills(const std::vector<AreaFill>& fills, int regionSelection)
             }
         }
         // The device's copy shares the course's name, so it shows under the same name.
-        const std::string name = DisplayName(course, korean);
-        list.Append(MakeCourseRow(course, name, stored, name));
+        list.Append(MakeCourseRow(course, ShownByName(korean), stored));
     }
 }
 
@@ -147,10 +153,9 @@ void Browser::ListSearchResults() {
     }
     for (const CourseNode* course : searchResults) {
         const bool korean = course->id / 10000 == 5010;
-        const std::string name = DisplayName(*course, korean);
         const CourseNode* stored = nullptr;
         if (course->mark == Mark::Updated) stored = firstStored.at(course->name);
-        list.Append(MakeCourseRow(*course, name, stored, name));
+        list.Append(MakeCourseRow(*course, ShownByName(korean), stored));
     }
 }
 
@@ -170,6 +175,7 @@ void Browser::ShowArea() {
         subAreaTab.visible = false;
     }
     counts = CatalogueCounts(data_);
+    ++revisions_.tabs;
     FinishListing();
 }
 
@@ -181,6 +187,7 @@ void Browser::FinishListing() {
 
 void Browser::SubAreaChanged() {
     list.Clear();
+    ++revisions_.tabs;
     const int selection = SelectionCode();
     ListFills(AreaQuery(selection, regionTab.selected, subAreaTab.selected), regionTab.selected);
     FinishListing();
@@ -217,17 +224,28 @@ void Browser::SelectSubArea(int tab) {
     SubAreaChanged();
 }
 
+void Browser::SelectTabs(const std::vector<int>& tabs) {
+    if (tabs.size() > 0) SelectContinent(tabs[0]);
+    if (tabs.size() > 1) SelectCountry(tabs[1]);
+    if (tabs.size() > 2) SelectRegion(tabs[2]);
+    if (tabs.size() > 3) SelectSubArea(tabs[3]);
+}
+
 void Browser::ColumnHeaderClicked(int column) { list.ColumnHeaderClicked(column); }
+
+void Browser::SetChecked(std::size_t row, bool checked) { list.SetChecked(row, checked); }
 
 void Browser::RefreshHeaders() {
     headerCounts = list.Counts();
     headings = HeaderTexts(headerCounts, ui_.language());
+    ++revisions_.headings;
 }
 
 void Browser::UpdateMemoryLine() {
     const std::uint32_t freeBytes = device_.DeviceRoot.empty() ? 0 : FreeBytes(device_);
     remainingMapCount = RemainingMapCount(freeBytes, device_.ModelCode);
     memoryLine = MemoryLine(device_, remainingMapCount, ui_.language());
+    ++revisions_.memoryLine;
 }
 
 bool Browser::SearchCourses(std::string_view text) {
@@ -260,6 +278,13 @@ void Browser::SetUpForMarket() {
         countryTab.selected = kKoreaTab;
         regionTab.Fill(RegionTabLabels(SelectionCode(), ui_.language(), 0));
     }
+    ++revisions_.tabs;
+}
+
+void Browser::ForgetCourses() {
+    list.Clear();
+    searchResults.clear();
+    RefreshHeaders();
 }
 
 void Browser::RebuildBrowser() {

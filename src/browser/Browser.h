@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,22 @@ struct TabStrip {
     // A refilled strip starts with its first tab selected.
     void Fill(const std::vector<std::string_view>& newLabels);
     void Clear() { Fill({}); }
+};
+
+// Counters a front end compares with the values it saw last to learn what
+// changed; each grows with every change of its part.
+struct BrowserRevisions {
+    // Labels, selection or visibility of a tab strip.
+    std::uint64_t tabs = 0;
+    // The three column headings.
+    std::uint64_t headings = 0;
+    std::uint64_t memoryLine = 0;
+    // The list's rows (refilled or reordered), and its check marks or
+    // columns changed in place.
+    std::uint64_t rows = 0;
+    std::uint64_t checks = 0;
+
+    bool operator==(const BrowserRevisions&) const = default;
 };
 
 // The catalogue browser without its widgets: four tab strips choose an area,
@@ -59,8 +76,12 @@ public:
     void SelectCountry(int tab);
     void SelectRegion(int tab);
     void SelectSubArea(int tab);
+    // Continent, country, region and sub-area tab in that order, as far as
+    // `tabs` goes, as a person clicks them.
+    void SelectTabs(const std::vector<int>& tabs);
 
     void ColumnHeaderClicked(int column);
+    void SetChecked(std::size_t row, bool checked);
     void RefreshHeaders();
     void UpdateMemoryLine();
     // Lists the courses whose names hold the text's words; tells the person
@@ -71,6 +92,11 @@ public:
     void RebuildBrowser();
     // The connection's tab set-up for the device's market.
     void SetUpForMarket();
+    // Empties the list and the search results, which point into the
+    // catalogue, before the catalogue is loaded again or the device goes.
+    void ForgetCourses();
+
+    BrowserRevisions revisions() const;
 
 private:
     void RebuildTabs();
@@ -79,11 +105,12 @@ private:
     void ListFills(const std::vector<AreaFill>& fills, int regionSelection);
     void ListSearchResults();
     void FinishListing();
-    std::string DisplayName(const CourseNode& course, bool namedInEnglish) const;
+    bool ShownByName(bool namedInEnglish) const;
 
     const CatalogueData& data_;
     DeviceLink& device_;
     Ui& ui_;
+    BrowserRevisions revisions_;
 };
 
 }  // namespace orvane

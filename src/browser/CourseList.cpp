@@ -5,20 +5,87 @@
 #include <numeric>
 
 #include "util/Text.h"
+#include "util/TextDecoding.h"
 
 namespace orvane {
 namespace {
 
+constexpr std::string_view kNotStored = " ";
+constexpr std::string_view kLastKey = "\xFF";
+
+// A version cell as the name and the " [ v1.25 ]" after it, kept apart so
+// that sorting compares their concatenation without building it (the tail
+// fits in a string's inline buffer).
+struct CellText {
+    std::string_view name;
+    std::string tail;
+
+    static CellText Plain(std::string_view text) { return {text, {}}; }
+    static CellText Version(std::string_view name, double version) {
+        // "%2.2lf" without printf: a search may list tens of thousands of rows.
+        std::array<char, 32> digits{};
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), version,
+                                           std::chars_format::fixed, 2);
+        std::string tail = " [ v";
+        if (written.ec == std::errc()) {
+            tail.append(digits.data(), written.ptr);
+        } else {
+            tail += Format("%2.2lf", version);  // too long for the buffer: huge values
+        }
+        tail += " ]";
+        return {name, std::move(tail)};
+    }
+
+    std::string Joined() const { return std::string(name).append(tail); }
+};
+
+// Byte-wise on unsigned bytes, as std::string_view compares.
+bool Less(const CellText& a, const CellText& b) {
+    std::string_view a1 = a.name, a2 = a.tail, b1 = b.name, b2 = b.tail;
+    for (;;) {
+        if (a1.empty()) std::swap(a1, a2);
+        if (b1.empty()) std::swap(b1, b2);
+        if (a1.empty() || b1.empty()) return a1.empty() && !b1.empty();
+        const std::size_t common = std::min(a1.size(), b1.size());
+        const int order = a1.substr(0, common).compare(b1.substr(0, common));
+        if (order != 0) return order < 0;
+        a1.remove_prefix(common);
+        b1.remove_prefix(common);
+    }
+}
+
+// The text of the device's copy: a modified course's stored version, else
+// the catalogue's.
+CellText StoredText(const CourseRow& row) {
+    const double version = row.stored != nullptr ? row.stored->version : row.course->version;
+    return CellText::Version(row.DisplayName(), version);
+}
+
+CellText ColumnText(const CourseRow& row, std::size_t column) {
+    switch (column) {
+        case kCheckColumn: return CellText::Plain(kNotStored);
+        case kStoredColumn: return row.IsStored() ? StoredText(row) : CellText::Plain(kNotStored);
+        case kAddedColumn:
+            if (row.deleted) return StoredText(row);
+            return row.mark == Mark::New ? CellText::Version(row.DisplayName(), row.course->version)
+                                         : CellText::Plain("");
+        case kModifiedColumn:
+            return row.IsModified() ? CellText::Version(row.DisplayName(), row.course->version)
+                                    : CellText::Plain("");
+        case kNameColumn: return CellText::Plain(row.course->name);
+        default: return CellText::Plain("");
+    }
+}
+
 // What a row is ordered by under each column's rule.
-std::string_view SortText(const CourseRow& row, int column) {
-    static const std::string kLast(1, '\xFF');
+CellText SortText(const CourseRow& row, int column) {
     switch (column) {
         case kStoredColumn:
-            return row.IsStored() ? row.cells[kStoredColumn] : row.cells[kAddedColumn];
-        case kAddedColumn: return row.cells[kStoredColumn];
+            return ColumnText(row, row.IsStored() ? kStoredColumn : kAddedColumn);
+        case kAddedColumn: return ColumnText(row, kStoredColumn);
         case kModifiedColumn:
-            return row.IsModified() ? std::string_view(row.cells[kModifiedColumn]) : kLast;
-        default: return {};
+            return row.IsModified() ? ColumnText(row, kModifiedColumn) : CellText::Plain(kLastKey);
+        default: return CellText::Plain("");
     }
 }
 
@@ -30,33 +97,19 @@ bool IsVersionColumn(int column) {
 }  // namespace
 
 std::string VersionCellText(std::string_view displayName, double version) {
-    // "%s [ v%2.2lf ]", without printf: a search may format tens of thousands.
-    std::array<char, 32> digits{};
-    const auto written =
-        std::to_chars(digits.data(), digits.data() + digits.size(), version, std::chars_format::fixed, 2);
-    std::string text;
-    text.reserve(displayName.size() + 16);
-    text.append(displayName).append(" [ v").append(digits.data(), written.ptr).append(" ]");
-    return text;
+    return CellText::Version(displayName, version).Joined();
 }
 
-CourseRow MakeCourseRow(const CourseNode& course, std::string_view displayName,
-                        const CourseNode* stored, std::string_view storedDisplayName) {
-    CourseRow row;
-    const std::string text = VersionCellText(displayName, course.version);
-    row.cells[kCheckColumn] = " ";
-    row.cells[kStoredColumn] = text;
-    row.cells[kNameColumn] = course.name;
-    row.cells[kIdColumn] = std::to_string(course.id);
-    if (course.mark == Mark::New) {
-        row.cells[kAddedColumn] = text;
-        row.cells[kStoredColumn] = " ";
-    } else if (course.mark == Mark::Updated) {
-        row.cells[kModifiedColumn] = text;
-        if (stored != nullptr)
-            row.cells[kStoredColumn] = VersionCellText(storedDisplayName, stored->version);
-    }
-    return row;
+std::string CourseRow::Cell(std::size_t column) const {
+    if (column == kIdColumn) return std::to_string(course->id);
+    return ColumnText(*this, column).Joined();
+}
+
+CourseRow MakeCourseRow(const CourseNode& course, bool shownByName, const CourseNode* stored) {
+    return {.course = &course,
+            .stored = course.mark == Mark::Updated ? stored : nullptr,
+            .mark = course.mark,
+            .shownByName = shownByName};
 }
 
 std::array<std::string, 3> HeaderTexts(const HeaderCounts& counts, Language language) {
@@ -69,25 +122,24 @@ std::array<std::string, 3> HeaderTexts(const HeaderCounts& counts, Language lang
 void CourseList::Clear() {
     rows_.clear();
     allChecked_ = false;
+    ++revision_;
 }
 
 void CourseList::Sort(int column) {
-    sortColumn_ = column;
     if (!IsVersionColumn(column)) return;
-    // Order positions by keys taken once, then move each row once: rows are
-    // large and a search can list tens of thousands. string_view compares
-    // byte-wise on unsigned bytes, as the list does.
-    std::vector<std::string_view> keys;
+    // Keys are taken once; each comparison then walks two short pieces.
+    std::vector<CellText> keys;
     keys.reserve(rows_.size());
     for (const CourseRow& row : rows_) keys.push_back(SortText(row, column));
     std::vector<std::size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+                     [&keys](std::size_t a, std::size_t b) { return Less(keys[a], keys[b]); });
     std::vector<CourseRow> sorted;
     sorted.reserve(rows_.size());
-    for (std::size_t position : order) sorted.push_back(std::move(rows_[position]));
+    for (std::size_t position : order) sorted.push_back(rows_[position]);
     rows_ = std::move(sorted);
+    ++revision_;
 }
 
 void CourseList::ColumnHeaderClicked(int column) {
@@ -95,10 +147,25 @@ void CourseList::ColumnHeaderClicked(int column) {
         Sort(column);
         return;
     }
-    sortColumn_ = column;
     if (column != static_cast<int>(kCheckColumn)) return;
     allChecked_ = !allChecked_;
     for (CourseRow& row : rows_) row.checked = allChecked_;
+    ++checksRevision_;
+}
+
+void CourseList::MarkDeleted(std::size_t row) {
+    CourseRow& deleted = rows_.at(row);
+    deleted.deleted = true;
+    deleted.checked = false;
+    ++checksRevision_;
+}
+
+std::optional<std::size_t> CourseList::FindByName(std::string_view name) const {
+    const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const CourseRow& row) {
+        return row.course->name == name || DisplayText(row.course->name) == name;
+    });
+    if (found == rows_.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - rows_.begin());
 }
 
 HeaderCounts CourseList::Counts() const {

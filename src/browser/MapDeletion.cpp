@@ -77,8 +77,8 @@ void Transfer::DeleteSelectedMaps() {
     for (std::size_t index = 0; index < browser_.list.rows().size(); ++index) {
         if (!deletable(browser_.list.rows()[index])) continue;
         int zone = 0;
-        CourseNode* course = FindCatalogueCourse(
-            context_.data, browser_.list.rows()[index].cells[kNameColumn], zone);
+        CourseNode* course =
+            FindCatalogueCourse(context_.data, browser_.list.rows()[index].course->name, zone);
         if (course == nullptr) continue;
         const std::filesystem::path path = DeletionMapPath(context_.device, *course);
         if (!path.empty()) {
@@ -102,10 +102,7 @@ void Transfer::DeleteSelectedMaps() {
         ++done;
         ui.SetProgress(static_cast<int>(1000.0 / state_.queueCount * done));
         ShowProgress(state_.queueCount, done, *course);
-        CourseRow& row = browser_.list.row(index);
-        row.cells[kAddedColumn] = row.cells[kStoredColumn];
-        row.cells[kStoredColumn] = " ";
-        row.checked = false;
+        browser_.list.MarkDeleted(index);
         browser_.RefreshHeaders();
         browser_.UpdateMemoryLine();
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 
 #include "browser/AreaQuery.h"
 #include "catalogue/DeviceFiles.h"
@@ -24,14 +23,6 @@ constexpr std::uint64_t kMapFreeSpaceMargin = 0x40000;
 constexpr int kStoringStatus = 128;
 constexpr int kNothingToStoreStatus = 130;
 constexpr int kServerLostStatus = 110;
-constexpr int kCheckUsbStatus = 108;
-
-std::optional<std::int32_t> ParseCode(std::string_view text) {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 // Removes the fetched copy in the working folder, whatever happened to it.
 void RemoveLocal(const std::filesystem::path& local) {
@@ -68,11 +59,6 @@ std::string LocalMapStem(const CourseNode& course) {
 std::string DeviceMapStem(const DeviceLink& device, const CourseNode& course) {
     if (course.fileKey.starts_with("_")) return course.fileKey;
     return device.ModelCode == kFirstGenerationModel ? course.shortKey : course.name;
-}
-
-void ReportDeviceMissing(Ui& ui) {
-    ui.Notify("USB가 연결되어 있지 않습니다.", "USB is not connected.");
-    ui.ShowStatus(kCheckUsbStatus);
 }
 
 Transfer::Transfer(CatalogueContext& context, Browser& browser, MapCopier copier)
@@ -205,12 +191,12 @@ bool Transfer::QueueCheckedRows() {
     context_.ui.ShowStatus(kStoringStatus);
     for (const CourseRow& row : rows) {
         if (!row.checked) continue;
-        const auto code = ParseCode(row.cells[kIdColumn]);
-        if (!code) continue;
-        std::vector<CourseNode>* zone = FindZoneListForArea(context_.data, *code);
+        // Found again by name in the zone of the row's area, as the list
+        // has always found its courses.
+        std::vector<CourseNode>* zone = FindZoneListForArea(context_.data, row.course->id);
         if (zone == nullptr) continue;
         const auto found = std::find_if(zone->begin(), zone->end(), [&](const CourseNode& course) {
-            return course.name == row.cells[kNameColumn];
+            return course.name == row.course->name;
         });
         if (found != zone->end()) state_.queue.push_back(&*found);
     }
@@ -224,12 +210,10 @@ bool Transfer::QueueAreaRows() {
         if (!row.IsAdded() && !row.IsModified()) continue;
         if (!announced) context_.ui.ShowStatus(kStoringStatus);
         announced = true;
-        const auto code = ParseCode(row.cells[kIdColumn]);
-        if (!code) continue;
         CourseNode* found = nullptr;
         for (auto& zone : context_.data.CatalogueList) {
             for (CourseNode& course : zone) {
-                if (course.name == row.cells[kNameColumn] && course.id == *code) {
+                if (course.name == row.course->name && course.id == row.course->id) {
                     found = &course;
                     break;
                 }
@@ -322,12 +306,7 @@ int Transfer::StoreCourseMap(CourseNode& course) {
                 : Format("%s : Already Stored Course.\r\nDownload anyway ? ", course.title.c_str());
         const Answer answer = ui.Ask(question, kApplicationTitle, Buttons::YesNoCancel);
         if (answer == Answer::Cancel) {
-            ui.ShowStatusText(
-                std::string(ui.Text("취소 중 입니다 ...", "Download Cancelling ...")));
-            SaveDeviceZone(context_, state_.currentZone);
-            browser_.ShowArea();
-            ui.ShowStatusText(std::string(ui.Text("취소 되었습니다 !", "Download Cancelled !")));
-            ui.SetProgress(0);
+            ShowCancelled();
             return result::Cancelled;
         }
         if (answer != Answer::Yes) return result::Ok;
@@ -394,6 +373,29 @@ int Transfer::CopyToDevice(const std::filesystem::path& local,
     if (error == 0) return 0;
     if (!moveError) std::filesystem::rename(aside, target, ignored);
     return error;
+}
+
+void Transfer::ShowCancelled() {
+    Ui& ui = context_.ui;
+    ui.ShowStatusText(std::string(ui.Text("취소 중 입니다 ...", "Download Cancelling ...")));
+    // The maps stored so far in this zone are in place: the club list
+    // names them.
+    SaveDeviceZone(context_, state_.currentZone);
+    browser_.ShowArea();
+    ui.ShowStatusText(std::string(ui.Text("취소 되었습니다 !", "Download Cancelled !")));
+    ui.SetProgress(0);
+}
+
+void Transfer::RunToEnd() {
+    while (StepPending()) TransferStep(state_.stepParameter);
+}
+
+void Transfer::Stop() {
+    if (!StepPending() || inStep_) return;
+    ShowCancelled();
+    state_.queueCount = 0;
+    outcome_ = TransferOutcome::Cancelled;
+    failureText_ = context_.ui.StatusText();
 }
 
 void Transfer::RecountAndMemory() {

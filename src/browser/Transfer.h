@@ -67,6 +67,12 @@ public:
     void TransferStep(int parameter);
     bool StepPending() const { return state_.nextIndex < state_.queueCount; }
     int stepParameter() const { return state_.stepParameter; }
+    // Every pending step at once, as a terminal runs a transfer.
+    void RunToEnd();
+    // The person stops the transfer between two maps. It ends as a cancelled
+    // one does: the club list of the zone being stored is rewritten, so the
+    // device lists every map stored so far.
+    void Stop();
 
     // 0 stored or skipped at the person's answer; 2 a device write, folder or
     // free-space failure; 5 no device or the fetch failed; 6 cancelled.
@@ -94,6 +100,7 @@ private:
     bool SaveZone(int zone);
     bool SaveZonesForFinish(int parameter);
     int CopyToDevice(const std::filesystem::path& local, const std::filesystem::path& target);
+    void ShowCancelled();
     void RecountAndMemory();
     void ShowCompleted();
     void ClearDirty() { state_.zoneDirty.fill(false); }
@@ -106,10 +113,6 @@ private:
     std::string failureText_;
     bool inStep_ = false;
 };
-
-// The box and status of a missing device, shared with the club-list loading,
-// the firmware upgrade and the record saving.
-void ReportDeviceMissing(Ui& ui);
 
 // The stem of a course's map file: the "_" alias when it has one, else the
 // name (in the working folder and on the server) or, on the first-generation

@@ -1,8 +1,12 @@
 #include "cli/AreaCommands.h"
 
 #include <iostream>
+#include <nlohmann/json.hpp>
 
-#include "browser/AreaTables.h"
+#include "browser/AreaTree.h"
+#include "cli/JsonOutput.h"
+#include "shell/FrontEndTexts.h"
+#include "util/Text.h"
 
 namespace orvane::cli {
 namespace {
@@ -16,96 +20,83 @@ ordered_json SubAreasJson(const RegionRow& row) {
     return names;
 }
 
-ordered_json RegionsJson(int selectionCode) {
-    ordered_json regions = ordered_json::array();
-    if (const RegionNames* table = FindRegionNames(selectionCode)) {
-        for (int r = 0; r < table->n; ++r) {
-            regions.push_back({{"tab", r},
-                               {"ko", RegionLabel(*table, r, Language::Korean)},
-                               {"en", RegionLabel(*table, r, Language::English)}});
-        }
-    } else if (const SubdividedCountry* country = FindSubdividedCountry(selectionCode)) {
-        // A subdivided country's strip has no "All" tab: tab r is row r.
-        int r = 0;
-        for (const RegionRow& row : country->rows) {
-            regions.push_back({{"tab", r++},
-                               {"code", row.code},
-                               {"ko", row.korean},
-                               {"en", row.english},
-                               {"zone", row.zone},
-                               {"number", row.regionNumber},
-                               {"subAreas", SubAreasJson(row)}});
-        }
+ordered_json RegionJson(const AreaTreeRegion& region) {
+    ordered_json json = {{"tab", region.tab}};
+    if (region.row != nullptr) json["code"] = region.row->code;
+    json["ko"] = region.label.korean;
+    json["en"] = region.label.english;
+    if (region.row != nullptr) {
+        json["zone"] = region.row->zone;
+        json["number"] = region.row->regionNumber;
+        json["subAreas"] = SubAreasJson(*region.row);
     }
-    return regions;
+    return json;
 }
 
-ordered_json CountryJson(int continent, int tab, TextPair label) {
-    const int selection = SelectionCode(continent, tab);
-    return {{"tab", tab},
-            {"ko", label.korean},
-            {"en", label.english},
-            {"selection", selection},
-            {"subdivided", FindSubdividedCountry(selection) != nullptr},
-            {"regions", RegionsJson(selection)}};
+ordered_json CountryJson(const AreaTreeCountry& country) {
+    ordered_json regions = ordered_json::array();
+    for (const AreaTreeRegion& region : country.regions) regions.push_back(RegionJson(region));
+    return {{"tab", country.tab},
+            {"ko", country.label.korean},
+            {"en", country.label.english},
+            {"selection", country.selection},
+            {"subdivided", country.subdivided},
+            {"regions", std::move(regions)}};
 }
 
 // "Primary (secondary)" in the interface language first; one text when both agree.
-std::string Both(Language language, std::string_view korean, std::string_view english) {
-    const std::string_view first = PickText(language, korean, english);
-    const std::string_view second = PickText(language, english, korean);
+std::string Both(Language language, TextPair label) {
+    const std::string_view first = PickText(language, label);
+    const std::string_view second = PickText(language, {label.english, label.korean});
     std::string text(first);
     if (second != first) text.append(" (").append(second).append(")");
     return text;
 }
 
-std::string Both(Language language, const ordered_json& entry) {
-    return Both(language, entry["ko"].get<std::string>(), entry["en"].get<std::string>());
+std::string Said(Language language, TextPair format) { return std::string(PickText(language, format)); }
+
+void PrintRegion(std::ostream& out, Language language, const AreaTreeRegion& region) {
+    out << "    " << region.tab << ' ';
+    if (region.row == nullptr) {
+        out << Both(language, region.label) << '\n';
+        return;
+    }
+    const RegionRow& row = *region.row;
+    out << row.code << ' ' << Both(language, region.label)
+        << Format(Said(language, text::RegionZoneFormat).c_str(), row.zone, row.regionNumber);
+    if (row.subAreas.size() < 2) {
+        out << PickText(language, text::NoSubAreas) << '\n';
+        return;
+    }
+    out << '\n';
+    int s = 0;
+    for (std::string_view name : row.subAreas) out << "      " << ++s << ' ' << name << '\n';
 }
 
-void PrintTree(const CliContext& context, const ordered_json& tree) {
+void PrintTree(const CliContext& context, const std::vector<AreaTreeContinent>& tree) {
     std::ostream& out = context.out;
     const Language language = context.language;
-    for (const auto& continent : tree["continents"]) {
-        const int index = continent["index"].get<int>();
-        out << index << ' ' << Both(language, continent) << ": "
-            << FindContinent(index)->countryCount << " countries\n";
-        for (const auto& country : continent["countries"]) {
-            out << "  " << country["tab"] << ' ' << Both(language, country) << "  [selection "
-                << country["selection"] << (country["subdivided"] ? ", subdivided" : "") << "]\n";
-            for (const auto& region : country["regions"]) {
-                out << "    " << region["tab"] << ' ';
-                if (!region.contains("code")) {
-                    out << Both(language, region) << '\n';
-                    continue;
-                }
-                out << region["code"].get<std::string>() << ' ' << Both(language, region)
-                    << "  zone " << region["zone"] << ", region " << region["number"];
-                const auto& subAreas = region["subAreas"];
-                if (subAreas.size() < 2) {
-                    out << ", no sub-areas\n";
-                    continue;
-                }
-                out << '\n';
-                int s = 0;
-                for (const auto& name : subAreas)
-                    out << "      " << ++s << ' ' << name.get<std::string>() << '\n';
-            }
+    for (const AreaTreeContinent& continent : tree) {
+        out << continent.index << ' '
+            << Format(Said(language, text::CountryCountFormat).c_str(),
+                      Both(language, continent.label).c_str(), continent.countryCount)
+            << '\n';
+        for (const AreaTreeCountry& country : continent.countries) {
+            out << "  " << country.tab << ' ' << Both(language, country.label)
+                << Format(Said(language, text::SelectionFormat).c_str(), country.selection,
+                          country.subdivided ? Said(language, text::SubdividedMark).c_str() : "")
+                << '\n';
+            for (const AreaTreeRegion& region : country.regions) PrintRegion(out, language, region);
         }
     }
 }
 
-}  // namespace
-
 ordered_json AreasJson() {
     ordered_json continents = ordered_json::array();
-    for (const Continent& continent : Continents()) {
+    for (const AreaTreeContinent& continent : BuildAreaTree()) {
         ordered_json countries = ordered_json::array();
-        // The search results have no country table of their own.
-        if (continent.countryCount > 0)
-            countries.push_back(CountryJson(continent.index, 0, kAllCountriesLabel));
-        for (const Country& country : CountriesOf(continent.index))
-            countries.push_back(CountryJson(continent.index, country.tab, country.label));
+        for (const AreaTreeCountry& country : continent.countries)
+            countries.push_back(CountryJson(country));
         continents.push_back({{"index", continent.index},
                               {"ko", continent.label.korean},
                               {"en", continent.label.english},
@@ -114,12 +105,13 @@ ordered_json AreasJson() {
     return {{"continents", std::move(continents)}};
 }
 
+}  // namespace
+
 int AreasCommand(const CliContext& context) {
-    const ordered_json tree = AreasJson();
     if (context.json) {
-        context.out << tree.dump(2) << '\n';
+        PrintJson(context.out, AreasJson());
     } else {
-        PrintTree(context, tree);
+        PrintTree(context, BuildAreaTree());
     }
     return 0;
 }

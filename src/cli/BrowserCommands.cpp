@@ -4,6 +4,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ConnectedRun.h"
+#include "cli/JsonOutput.h"
+#include "shell/FrontEndTexts.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
 namespace {
@@ -18,11 +21,11 @@ ordered_json BrowserJson(const Browser& browser) {
     ordered_json rows = ordered_json::array();
     for (const CourseRow& row : browser.list.rows()) {
         rows.push_back({{"checked", row.checked},
-                        {"stored", row.cells[kStoredColumn]},
-                        {"added", row.cells[kAddedColumn]},
-                        {"modified", row.cells[kModifiedColumn]},
-                        {"name", row.cells[kNameColumn]},
-                        {"id", row.cells[kIdColumn]}});
+                        {"stored", row.Cell(kStoredColumn)},
+                        {"added", row.Cell(kAddedColumn)},
+                        {"modified", row.Cell(kModifiedColumn)},
+                        {"name", row.Cell(kNameColumn)},
+                        {"id", row.Cell(kIdColumn)}});
     }
     const HeaderCounts counts = browser.list.Counts();
     return {{"selection", browser.SelectionCode()},
@@ -48,25 +51,25 @@ void PrintTab(std::ostream& out, std::string_view name, const TabStrip& strip) {
     out << '\n';
 }
 
-void PrintBrowser(std::ostream& out, const Browser& browser) {
-    PrintTab(out, "Continent", browser.continentTab);
-    PrintTab(out, "Country", browser.countryTab);
-    PrintTab(out, "Region", browser.regionTab);
-    PrintTab(out, "Sub-area", browser.subAreaTab);
+void PrintBrowser(std::ostream& out, const Browser& browser, Language language) {
+    PrintTab(out, PickText(language, text::ContinentStrip), browser.continentTab);
+    PrintTab(out, PickText(language, text::CountryStrip), browser.countryTab);
+    PrintTab(out, PickText(language, text::RegionStrip), browser.regionTab);
+    PrintTab(out, PickText(language, text::SubAreaStrip), browser.subAreaTab);
     out << browser.memoryLine << '\n';
     out << std::left << std::setw(36) << browser.headings[0] << std::setw(36)
         << browser.headings[1] << browser.headings[2] << '\n';
     for (const CourseRow& row : browser.list.rows()) {
-        out << std::setw(36) << row.cells[kStoredColumn] << std::setw(36) << row.cells[kAddedColumn]
-            << row.cells[kModifiedColumn] << '\n';
+        out << std::setw(36) << DisplayText(row.Cell(kStoredColumn)) << std::setw(36)
+            << DisplayText(row.Cell(kAddedColumn)) << DisplayText(row.Cell(kModifiedColumn)) << '\n';
     }
 }
 
 int PrintList(const CliContext& context, const Browser& browser) {
     if (context.json) {
-        context.out << BrowserJson(browser).dump(2) << '\n';
+        PrintJson(context.out, BrowserJson(browser));
     } else {
-        PrintBrowser(context.out, browser);
+        PrintBrowser(context.out, browser, context.language);
     }
     return 0;
 }
@@ -77,10 +80,7 @@ int CoursesCommand(const CliContext& context, const std::vector<int>& tabs) {
     ConnectedRun run(context);
     if (!run.connected()) return 1;
     Browser& browser = run.session().browser;
-    if (tabs.size() > 0) browser.SelectContinent(tabs[0]);
-    if (tabs.size() > 1) browser.SelectCountry(tabs[1]);
-    if (tabs.size() > 2) browser.SelectRegion(tabs[2]);
-    if (tabs.size() > 3) browser.SelectSubArea(tabs[3]);
+    browser.SelectTabs(tabs);
     return PrintList(context, browser);
 }
 

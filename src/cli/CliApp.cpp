@@ -5,6 +5,7 @@
 #include <iostream>
 #include <map>
 
+#include "app/WorkFolder.h"
 #include "cli/AreaCommands.h"
 #include "cli/BrowserCommands.h"
 #include "cli/ConnectCommands.h"
@@ -15,6 +16,7 @@
 #include "cli/TransferCommands.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/UdevVolumeSource.h"
+#include "shell/FrontEndTexts.h"
 
 namespace orvane::cli {
 
@@ -25,18 +27,10 @@ std::unique_ptr<VolumeSource> CliContext::MakeVolumeSource() const {
 std::string CliContext::ServerUrl() const { return server ? *server : DefaultServerUrl(); }
 
 std::filesystem::path CliContext::WorkFolder() const {
-    std::filesystem::path folder;
-    if (workdir) {
-        folder = *workdir;
-    } else if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache) {
-        folder = std::filesystem::path(cache) / "orvane-manager";
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : "/tmp") / ".cache" / "orvane-manager";
-    }
-    std::filesystem::create_directories(folder);
-    return folder;
+    return PrepareWorkFolder(workdir, [](const char* name) { return std::getenv(name); });
 }
+
+void CliContext::Say(TextPair text) const { err << "orvane-cli: " << PickText(language, text) << '\n'; }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"Orvane Manager: course maps and round records of the golf GPS device",
@@ -173,10 +167,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (cancel) context.answer = GivenAnswer::Cancel;
     if (const char* mountInfo = std::getenv("ORVANE_MOUNTINFO")) context.mountInfoPath = mountInfo;
 
-    if (*devices) return DevicesCommand(context);
-    if (*deviceInfo) return DeviceInfoCommand(context);
-    if (*areas) return AreasCommand(context);
+    // Every known input ends in a message and exit status 1 inside the
+    // commands; this is the last line of defence for what nobody foresaw.
     try {
+        if (*devices) return DevicesCommand(context);
+        if (*deviceInfo) return DeviceInfoCommand(context);
+        if (*areas) return AreasCommand(context);
         if (*connect) return ConnectCommand(context);
         if (*zoneCommand) return ZoneCommand(context, zone);
         if (*firmware) return FirmwareCommand(context);
@@ -187,7 +183,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*download) {
             if (downloadRequest.names.empty() && !downloadRequest.area &&
                 !downloadRequest.command) {
-                err << "orvane-cli: download needs --names, --area or --command\n";
+                context.Say(text::DownloadNeedsChoice);
                 return 2;
             }
             return DownloadCommand(context, downloadRequest);
@@ -204,7 +200,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*recordsShow) return RecordsShowCommand(context, recordsDir, recordFile, unit);
         if (*recordsExport) {
             if (!*gpxOption && !*csvOption) {
-                err << "orvane-cli: records export needs --gpx or --csv\n";
+                context.Say(text::ExportNeedsTarget);
                 return 2;
             }
             return RecordsExportCommand(context, recordsDir, recordFile, exportTargets, unit);

@@ -10,6 +10,7 @@
 #include "cli/TerminalShell.h"
 #include "device/VolumeSource.h"
 #include "shell/Language.h"
+#include "shell/ShellTexts.h"
 
 namespace orvane::cli {
 
@@ -30,6 +31,8 @@ struct CliContext {
     std::string ServerUrl() const;
     // --workdir, else the user's cache folder; created when missing.
     std::filesystem::path WorkFolder() const;
+    // "orvane-cli: <text>" on standard error in the chosen language.
+    void Say(TextPair text) const;
 };
 
 int Run(int argc, char** argv);

@@ -6,6 +6,11 @@
 #include "catalogue/CatalogueCounts.h"
 #include "cli/ConnectedRun.h"
 #include "cli/DeviceCommands.h"
+#include "cli/JsonOutput.h"
+#include "device/DeviceVolume.h"
+#include "shell/FrontEndTexts.h"
+#include "util/Text.h"
+#include "util/TextDecoding.h"
 #include "server/Firmware.h"
 #include "shell/ResultCode.h"
 
@@ -53,22 +58,27 @@ int ConnectCommand(const CliContext& context) {
     Session& session = run.session();
     const CatalogueCountsResult counts = CatalogueCounts(session.catalogue);
     if (context.json) {
-        ordered_json summary = DeviceJson(session.device, run.connected() ? 0 : 1);
+        DeviceLink& device = session.device;
+        const std::uint32_t freeBytes = device.DeviceRoot.empty() ? 0 : FreeBytes(device);
+        ordered_json summary = DeviceJson(device, freeBytes, run.connected() ? 0 : 1);
         summary.erase("result");
         summary["connected"] = run.connected();
         summary["korea"] = GroupJson(counts.korea);
         summary["overseas"] = GroupJson(counts.overseas);
         summary["usa"] = GroupJson(counts.usa);
-        context.out << summary.dump(2) << '\n';
+        PrintJson(context.out, std::move(summary));
     } else {
-        context.out << session.device.DeviceVersionLine << '\n';
-        const auto line = [&](std::string_view group, const GroupCounts& c) {
-            context.out << group << ": " << c.total << " courses, " << c.added << " added, "
-                        << c.modified << " modified\n";
+        const Language language = context.language;
+        context.out << DisplayText(session.device.DeviceVersionLine) << '\n';
+        const auto line = [&](TextPair group, const GroupCounts& c) {
+            context.out << Format(std::string(PickText(language, text::GroupCountsFormat)).c_str(),
+                                  std::string(PickText(language, group)).c_str(), c.total, c.added,
+                                  c.modified)
+                        << '\n';
         };
-        line("Korea", counts.korea);
-        line("Overseas", counts.overseas);
-        line("USA", counts.usa);
+        line(text::KoreaGroup, counts.korea);
+        line(text::OverseasGroup, counts.overseas);
+        line(text::UsaGroup, counts.usa);
     }
     return run.connected() ? 0 : 1;
 }
@@ -78,7 +88,7 @@ int ZoneCommand(const CliContext& context, int zone) {
     const auto z = static_cast<std::size_t>(zone);
     const ordered_json lists = {{"catalogue", CoursesJson(run.session().catalogue.CatalogueList[z])},
                                 {"device", CoursesJson(run.session().catalogue.DeviceList[z])}};
-    context.out << lists.dump(2) << '\n';
+    PrintJson(context.out, lists);
     return run.connected() ? 0 : 1;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/ConnectDevice.h"
+#include "app/DeviceLocation.h"
 #include "cli/CliApp.h"
 #include "cli/TerminalShell.h"
-#include "device/Discovery.h"
 #include "platform/CurlHttpClient.h"
 
 namespace orvane::cli {
@@ -14,15 +13,10 @@ namespace orvane::cli {
 class ConnectedRun {
 public:
     explicit ConnectedRun(const CliContext& context)
-        : shell_(context.json ? context.err : context.out, context.answer, true),
+        : shell_(context.json ? context.err : context.out, context.language, context.answer, true),
           http_(context.ServerUrl()),
           session_(shell_, context.language, http_, context.WorkFolder()) {
-        if (context.device) {
-            PickDeviceRoot(session_.device, *context.device);
-        } else {
-            FindDevice(session_.device, *context.MakeVolumeSource());
-        }
-        connected_ = ConnectDevice(session_);
+        connected_ = LocateAndConnect(session_, *context.MakeVolumeSource(), context.device);
     }
     ConnectedRun(const ConnectedRun&) = delete;
     ConnectedRun& operator=(const ConnectedRun&) = delete;

@@ -2,32 +2,35 @@
 
 #include <iostream>
 
+#include "cli/JsonOutput.h"
+#include "device/DeviceInfo.h"
 #include "device/Discovery.h"
-#include "device/DeviceVolume.h"
-#include "device/VersionFile.h"
+#include "shell/FrontEndTexts.h"
 #include "shell/ResultCode.h"
-#include "shell/ShellTexts.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
 namespace {
 
-std::string RuleNames(const std::vector<DiscoveryRule>& rules) {
+std::string RuleNames(const std::vector<DiscoveryRule>& rules, Language language) {
     std::string names;
     for (DiscoveryRule rule : rules) names += (names.empty() ? "" : ",") + std::string(RuleName(rule));
-    return names.empty() ? "none" : names;
+    return names.empty() ? std::string(PickText(language, text::NoRule)) : names;
 }
 
-std::string_view VersionVerdict(int versionResult) {
-    switch (versionResult) {
-        case result::Ok: return "parsed";
-        case result::Rejected: return "other family";
-        default: return "unreadable";
+TextPair VersionVerdict(const VolumeSurvey& volume) {
+    if (volume.rules.empty()) return text::VersionNotTried;
+    switch (volume.versionResult) {
+        case result::Ok: return text::VersionParsed;
+        case result::Rejected: return text::VersionOtherFamily;
+        default: return text::VersionUnreadableShort;
     }
 }
 
 }  // namespace
 
-nlohmann::ordered_json DeviceJson(DeviceLink& link, int versionResult) {
+nlohmann::ordered_json DeviceJson(const DeviceLink& link, std::uint32_t freeBytes,
+                                  int versionResult) {
     return {
         {"DeviceRoot", link.DeviceRoot.string()},
         {"SoftwareVersion", link.SoftwareVersion},
@@ -35,7 +38,7 @@ nlohmann::ordered_json DeviceJson(DeviceLink& link, int versionResult) {
         {"MarketCode", link.MarketCode},
         {"ModelCode", link.ModelCode},
         {"CourseFolder", link.CourseFolder},
-        {"FreeBytes", link.DeviceRoot.empty() ? 0u : FreeBytes(link)},
+        {"FreeBytes", freeBytes},
         {"DeviceVersionLine", link.DeviceVersionLine},
         {"result", versionResult},
     };
@@ -43,6 +46,7 @@ nlohmann::ordered_json DeviceJson(DeviceLink& link, int versionResult) {
 
 int DevicesCommand(const CliContext& context) {
     const auto survey = SurveyVolumes(*context.MakeVolumeSource());
+    const Language language = context.language;
     if (context.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const VolumeSurvey& volume : survey) {
@@ -54,41 +58,33 @@ int DevicesCommand(const CliContext& context) {
                             {"versionResult", volume.versionResult},
                             {"versionParsed", !volume.rules.empty() && volume.versionResult == 0}});
         }
-        context.out << list.dump(2) << '\n';
+        PrintJson(context.out, std::move(list));
         return 0;
     }
-    if (survey.empty()) context.out << "No USB storage volume is mounted.\n";
+    if (survey.empty()) context.out << PickText(language, text::NoUsbVolume) << '\n';
     for (const VolumeSurvey& volume : survey) {
-        context.out << volume.candidate.devicePath.string() << "\n  "
-                    << volume.candidate.instanceId << "\n  rules: " << RuleNames(volume.rules)
-                    << "  version file: "
-                    << (volume.rules.empty() ? "not tried" : VersionVerdict(volume.versionResult))
-                    << '\n';
+        context.out << DisplayText(volume.candidate.devicePath.string()) << "\n  "
+                    << DisplayText(volume.candidate.instanceId) << "\n  "
+                    << PickText(language, text::RulesLabel) << RuleNames(volume.rules, language)
+                    << PickText(language, text::VersionFileLabel)
+                    << PickText(language, VersionVerdict(volume)) << '\n';
     }
     return 0;
 }
 
 int DeviceInfoCommand(const CliContext& context) {
-    DeviceLink link;
-    int versionResult = result::Failed;
-    if (context.device) {
-        PickDeviceRoot(link, *context.device);
-        versionResult = ReadVersionFile(link);
-    } else if (FindDevice(link, *context.MakeVolumeSource())) {
-        versionResult = result::Ok;
-    }
-    if (versionResult == result::Ok) UpdateDeviceVersionLine(link);
-
-    const auto values = DeviceJson(link, versionResult);
+    const DeviceInfo info = ReadDeviceInfo(*context.MakeVolumeSource(), context.device);
+    const auto values = DeviceJson(info.link, info.freeBytes, info.versionResult);
     if (context.json) {
-        context.out << values.dump(2) << '\n';
+        PrintJson(context.out, values);
     } else {
         for (const auto& [key, value] : values.items()) {
             context.out << key << ": "
-                        << (value.is_string() ? value.get<std::string>() : value.dump()) << '\n';
+                        << (value.is_string() ? DisplayText(value.get<std::string>()) : value.dump())
+                        << '\n';
         }
     }
-    if (versionResult == result::Ok) return 0;
+    if (info.versionResult == result::Ok) return 0;
     context.err << PickText(context.language, text::VersionUnreadable) << '\n';
     return 1;
 }

@@ -3,22 +3,17 @@
 #include <ostream>
 #include <system_error>
 
-#include "shell/ShellTexts.h"
+#include "shell/FrontEndTexts.h"
 #include "util/SafeFile.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
-namespace {
-
-// Follows the file name it is about.
-constexpr TextPair kCannotWrite{" 에 쓸 수 없습니다: ", " cannot be written: "};
-
-}  // namespace
 
 bool WriteOutputFile(const CliContext& context, const std::filesystem::path& out,
                      std::string_view bytes) {
     int error = 0;
     if (WriteFileAtomically(out, bytes, &error)) return true;
-    context.err << out.string() << PickText(context.language, kCannotWrite)
+    context.err << DisplayText(out.string()) << PickText(context.language, text::CannotWrite)
                 << std::generic_category().message(error) << '\n';
     return false;
 }

@@ -4,17 +4,13 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ConnectedRun.h"
+#include "cli/JsonOutput.h"
 #include "records/RecordLists.h"
 #include "records/RecordSaving.h"
+#include "shell/FrontEndTexts.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
-namespace {
-
-using nlohmann::ordered_json;
-
-constexpr TextPair kNoSuchRow{"해당 번호의 기록이 없습니다: ", "There is no record row "};
-
-}  // namespace
 
 int RecordsCommand(const CliContext& context) {
     ConnectedRun run(context);
@@ -24,27 +20,27 @@ int RecordsCommand(const CliContext& context) {
     if (!context.json) {
         // Numbered as the save dialog sorts them, the numbers `records save
         // --rows` takes.
-        std::vector<RecordRow> rows = SaveDialogRows(session.deviceRecords, language);
-        SortRecordRows(rows, SaveDialogSort());
+        const std::vector<RecordRow> rows = SortedSaveDialogRows(session.deviceRecords, language);
         for (std::size_t row = 0; row < rows.size(); ++row) {
-            context.out << row + 1 << '\t' << rows[row].cells[0] << '\t' << rows[row].cells[1]
-                        << '\t' << session.deviceRecords[rows[row].entry].path << '\n';
+            context.out << row + 1 << '\t' << DisplayText(rows[row].cells[0]) << '\t'
+                        << DisplayText(rows[row].cells[1]) << '\t'
+                        << DisplayText(session.deviceRecords[rows[row].entry].path) << '\n';
         }
         return 0;
     }
-    ordered_json list = ordered_json::array();
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const RecordEntry& entry : session.deviceRecords) {
         list.push_back(
             {{"date", entry.date}, {"club", ShownClubName(entry, language)}, {"path", entry.path}});
     }
-    context.out << list.dump(2) << '\n';
+    PrintJson(context.out, std::move(list));
     return 0;
 }
 
 int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& to, bool all,
                        const std::vector<int>& rows) {
     if (!all && rows.empty()) {
-        context.err << "records save: give --all or --rows\n";
+        context.err << PickText(context.language, text::SaveNeedsRows) << '\n';
         return 2;
     }
     ConnectedRun run(context);
@@ -52,15 +48,15 @@ int RecordsSaveCommand(const CliContext& context, const std::filesystem::path& t
     Session& session = run.session();
     if (!SaveToPcAllowed(session.ui, session.transfer.Busy(), session.device)) return 1;
 
-    std::vector<RecordRow> shown = SaveDialogRows(session.deviceRecords, session.ui.language());
-    SortRecordRows(shown, SaveDialogSort());
+    const std::vector<RecordRow> shown =
+        SortedSaveDialogRows(session.deviceRecords, session.ui.language());
     std::vector<std::size_t> ticked;
     if (all) {
         for (std::size_t row = 0; row < shown.size(); ++row) ticked.push_back(row);
     }
     for (const int row : rows) {
         if (row < 1 || static_cast<std::size_t>(row) > shown.size()) {
-            context.err << PickText(context.language, kNoSuchRow) << row << '\n';
+            context.err << PickText(context.language, text::NoSuchRecordRow) << row << '\n';
             return 1;
         }
         ticked.push_back(static_cast<std::size_t>(row - 1));

@@ -4,15 +4,17 @@
 #include <ostream>
 
 #include "cli/ConnectedRun.h"
-#include "cli/HoleSvg.h"
+#include "cli/JsonOutput.h"
 #include "cli/OutputFile.h"
 #include "records/CourseGeometry.h"
 #include "records/HoleDrawing.h"
+#include "records/HoleSvg.h"
 #include "records/RecordViewer.h"
 #include "records/RoundExport.h"
 #include "records/ScoreCard.h"
 #include "shell/StringTable.h"
 #include "util/Text.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
 namespace {
@@ -21,16 +23,6 @@ using nlohmann::ordered_json;
 
 constexpr TextPair kNoSuchRecord{" 은(는) 이 폴더의 기록 파일이 아닙니다: ",
                                  " is not a round record of "};
-constexpr TextPair kHoleHeading{"홀", "Hole"};
-constexpr TextPair kParHeading{"파", "Par"};
-constexpr TextPair kScoreHeading{"스코어", "Score"};
-constexpr TextPair kHoled{"홀아웃", "holed"};
-constexpr std::array<TextPair, kHalves> kHalfHeadings{{{"전", "Out"}, {"후", "In"}}};
-
-// The score card's hole view and the picture around it, in pixels.
-constexpr ViewRect kPictureCanvas{0, 0, 340, 440};
-constexpr ViewRect kPictureView{10, 18, 330, 430};
-
 const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
 
 // The record folder as the viewer lists it, with the session of a connected
@@ -38,7 +30,7 @@ const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres 
 class RecordFolderView {
 public:
     RecordFolderView(const CliContext& context, const std::filesystem::path& dir)
-        : shell_(context.json ? context.err : context.out, context.answer, false),
+        : shell_(context.json ? context.err : context.out, context.language, context.answer, false),
           ui_(shell_, context.language),
           http_(context.ServerUrl()),
           folder_(dir) {
@@ -60,15 +52,14 @@ public:
     // the folder holds no readable round of that name.
     RecordEntry* Open(const CliContext& context, const std::string& file,
                       CourseGeometry& geometry) {
-        for (RecordEntry& entry : entries_) {
-            if (entry.fileName != file) continue;
-            readCourseNames(http(), entry);
-            loadCourseGeometry(http(), entry, geometry, context.WorkFolder());
-            return &entry;
+        RecordEntry* entry = FindSavedRound(entries_, file);
+        if (entry == nullptr) {
+            context.err << DisplayText(file) << PickText(context.language, kNoSuchRecord)
+                        << DisplayText(folder_.string()) << '\n';
+            return nullptr;
         }
-        context.err << file << PickText(context.language, kNoSuchRecord) << folder_.string()
-                    << '\n';
-        return nullptr;
+        geometry = LoadRoundDetails(http(), *entry, context.WorkFolder());
+        return entry;
     }
 
 private:
@@ -83,7 +74,7 @@ private:
 void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
     for (const RecordRow& row : rows) {
         for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
-            context.out << (cell == 0 ? "" : "\t") << row.cells[cell];
+            context.out << (cell == 0 ? "" : "\t") << DisplayText(row.cells[cell]);
         context.out << '\n';
     }
 }
@@ -92,13 +83,12 @@ std::string Cell(const std::string& text) { return Format("%4s", text.c_str()); 
 
 void PrintCard(const CliContext& context, const ScoreCardTexts& card, const RoundRecord& record) {
     const Language language = context.language;
-    context.out << PickText(language, kClubLabel) << card.clubLine << '\n'
-                << PickText(language, kDateLabel) << card.dateLine << '\n'
+    context.out << PickText(language, kClubLabel) << DisplayText(card.clubLine) << '\n'
+                << PickText(language, kDateLabel) << DisplayText(card.dateLine) << '\n'
                 << PickText(language, kTimeLabel) << card.timeLine << '\n'
-                << card.courseLines[0] << '\n'
-                << card.courseLines[1] << "\n\n";
-    const std::size_t halves = record.CardHoleCount() > kHolesPerHalf ? kHalves : 1;
-    for (std::size_t half = 0; half < halves; ++half) {
+                << DisplayText(card.courseLines[0]) << '\n'
+                << DisplayText(card.courseLines[1]) << "\n\n";
+    for (std::size_t half = 0; half < CardHalves(record); ++half) {
         std::string holes = Format("%-6s", std::string(PickText(language, kHoleHeading)).c_str());
         std::string pars = Format("%-6s", std::string(PickText(language, kParHeading)).c_str());
         std::string scores = Format("%-6s", std::string(PickText(language, kScoreHeading)).c_str());
@@ -129,7 +119,7 @@ void PrintShots(const CliContext& context, const RoundRecord& record,
             const std::optional<Stroke>& stroke = shots[k].stroke;
             if (!stroke) {
                 context.out << Format("  %2zu  %s\n", k + 1,
-                                      std::string(PickText(context.language, kHoled)).c_str());
+                                      std::string(PickText(context.language, kHoledOut)).c_str());
                 continue;
             }
             context.out << Format("  %2zu  club %2d  %5s %s\n", k + 1, stroke->club,
@@ -178,8 +168,7 @@ ordered_json CardJson(const RecordEntry& entry, const ScoreCardTexts& card,
 int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& dir) {
     RecordFolderView view(context, dir);
     const std::vector<RecordEntry>& entries = view.entries();
-    std::vector<RecordRow> rows = ViewerRows(entries, context.language);
-    SortRecordRows(rows, ViewerSort());
+    const std::vector<RecordRow> rows = SortedViewerRows(entries, context.language);
     if (!context.json) {
         PrintRows(context, rows);
         return 0;
@@ -193,7 +182,7 @@ int RecordsSavedCommand(const CliContext& context, const std::filesystem::path& 
                         {"total", row.cells[4]},
                         {"file", entries[row.entry].fileName}});
     }
-    context.out << list.dump(2) << '\n';
+    PrintJson(context.out, std::move(list));
     return 0;
 }
 
@@ -208,7 +197,7 @@ int RecordsShowCommand(const CliContext& context, const std::filesystem::path& d
     const DistanceUnit shown = unit.value_or(state.unit());
     const ScoreCardTexts card = BuildScoreCard(*entry, context.language);
     if (context.json) {
-        context.out << CardJson(*entry, card, geometry, shown, context.language).dump(2) << '\n';
+        PrintJson(context.out, CardJson(*entry, card, geometry, shown, context.language));
         return 0;
     }
     PrintCard(context, card, *entry->record);
@@ -241,9 +230,9 @@ int RecordsDrawCommand(const CliContext& context, const std::filesystem::path& d
     CourseGeometry geometry;
     const RecordEntry* entry = view.Open(context, file, geometry);
     if (!entry) return 1;
-    const HoleDrawing drawing = DrawHole(geometry, *entry->record, hole, kPictureView);
+    const HoleDrawing drawing = DrawHole(geometry, *entry->record, hole, kHoleViewRect);
     const std::string picture =
-        HoleSvg(drawing, kPictureView, kPictureCanvas,
+        HoleSvg(drawing, kHoleViewRect, kHoleCanvas,
                 MessageText(message::CourseMapDownloadFailed, context.language));
     return WriteOutputFile(context, svg, picture) ? 0 : 1;
 }

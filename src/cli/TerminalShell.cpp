@@ -5,6 +5,9 @@
 #include <iostream>
 #include <string>
 
+#include "shell/FrontEndTexts.h"
+#include "util/TextDecoding.h"
+
 namespace orvane::cli {
 namespace {
 
@@ -18,14 +21,14 @@ std::string_view ButtonsHint(Buttons buttons) {
     return "";
 }
 
-std::string_view AnswerName(Answer answer) {
+TextPair AnswerName(Answer answer) {
     switch (answer) {
-        case Answer::Ok: return "OK";
-        case Answer::Cancel: return "Cancel";
-        case Answer::Yes: return "Yes";
-        case Answer::No: return "No";
+        case Answer::Ok: return text::AnswerOk;
+        case Answer::Cancel: return text::AnswerCancel;
+        case Answer::Yes: return text::AnswerYes;
+        case Answer::No: return text::AnswerNo;
     }
-    return "";
+    return text::AnswerOk;
 }
 
 std::optional<Answer> AnswerFromKey(char key) {
@@ -72,11 +75,13 @@ Answer ResolveGivenAnswer(GivenAnswer given, Buttons buttons) {
     return SafeAnswer(buttons);
 }
 
-TerminalShell::TerminalShell(std::ostream& out, std::optional<GivenAnswer> givenAnswer,
-                             bool showProgress)
-    : out_(out), givenAnswer_(givenAnswer), showProgress_(showProgress) {}
+TerminalShell::TerminalShell(std::ostream& out, Language language,
+                             std::optional<GivenAnswer> givenAnswer, bool showProgress)
+    : out_(out), language_(language), givenAnswer_(givenAnswer), showProgress_(showProgress) {}
 
-void TerminalShell::ShowStatus(const StatusLine& line) { out_ << line.text << '\n' << std::flush; }
+void TerminalShell::ShowStatus(const StatusLine& line) {
+    out_ << DisplayText(line.text) << '\n' << std::flush;
+}
 
 void TerminalShell::SetProgress(int position) {
     if (!showProgress_ || position == lastProgress_) return;
@@ -85,14 +90,14 @@ void TerminalShell::SetProgress(int position) {
 }
 
 Answer TerminalShell::Ask(const Question& question) {
-    out_ << "[" << question.title << "] " << question.text << '\n';
+    out_ << "[" << DisplayText(question.title) << "] " << DisplayText(question.text) << '\n';
     Answer answer = SafeAnswer(question.buttons);
     if (givenAnswer_) {
         answer = ResolveGivenAnswer(*givenAnswer_, question.buttons);
     } else if (question.buttons != Buttons::Ok && ::isatty(STDIN_FILENO)) {
         answer = Prompt(question);
     }
-    out_ << "  -> " << AnswerName(answer) << '\n' << std::flush;
+    out_ << "  -> " << PickText(language_, AnswerName(answer)) << '\n' << std::flush;
     return answer;
 }
 

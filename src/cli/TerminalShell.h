@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <optional>
 
+#include "shell/Language.h"
 #include "shell/Shell.h"
 
 namespace orvane::cli {
@@ -15,7 +16,8 @@ enum class GivenAnswer { Yes, No, Cancel };
 
 class TerminalShell : public Shell {
 public:
-    TerminalShell(std::ostream& out, std::optional<GivenAnswer> givenAnswer, bool showProgress);
+    TerminalShell(std::ostream& out, Language language, std::optional<GivenAnswer> givenAnswer,
+                  bool showProgress);
 
     void ShowStatus(const StatusLine& line) override;
     void SetProgress(int position) override;
@@ -27,6 +29,7 @@ private:
     Answer Prompt(const Question& question);
 
     std::ostream& out_;
+    Language language_;
     std::optional<GivenAnswer> givenAnswer_;
     bool showProgress_;
     int lastProgress_ = -1;

@@ -4,6 +4,9 @@
 #include <ostream>
 
 #include "cli/ConnectedRun.h"
+#include "shell/FrontEndTexts.h"
+#include "util/Text.h"
+#include "util/TextDecoding.h"
 
 namespace orvane::cli {
 namespace {
@@ -21,37 +24,32 @@ constexpr NamedCommand kZoneCommands[] = {
     {"others-modified", TransferCommand::OthersModified},
 };
 
-void SelectTabs(Browser& browser, const std::vector<int>& tabs) {
-    if (tabs.size() > 0) browser.SelectContinent(tabs[0]);
-    if (tabs.size() > 1) browser.SelectCountry(tabs[1]);
-    if (tabs.size() > 2) browser.SelectRegion(tabs[2]);
-    if (tabs.size() > 3) browser.SelectSubArea(tabs[3]);
-}
-
 // Checks the rows named on the command line; a name the shown list does not
 // hold is a mistake of the caller, told before anything is touched.
-bool CheckNamedRows(const CliContext& context, CourseList& list,
+bool CheckNamedRows(const CliContext& context, Browser& browser,
                     const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        const auto& rows = list.rows();
-        const auto found = std::find_if(rows.begin(), rows.end(), [&](const CourseRow& row) {
-            return row.cells[kNameColumn] == name;
-        });
-        if (found == rows.end()) {
-            context.err << "orvane-cli: no course named " << name << " in the chosen area\n";
+        const std::optional<std::size_t> row = browser.list.FindByName(name);
+        if (!row) {
+            context.err << "orvane-cli: "
+                        << Format(std::string(PickText(context.language, text::NoCourseNamedFormat))
+                                      .c_str(),
+                                  name.c_str())
+                        << '\n';
             return false;
         }
-        list.SetChecked(static_cast<std::size_t>(found - rows.begin()), true);
+        browser.SetChecked(*row, true);
     }
     return true;
 }
 
 int Ended(const CliContext& context, const Transfer& transfer) {
     if (transfer.outcome() == TransferOutcome::Completed) return 0;
-    context.err << "orvane-cli: "
-                << (transfer.failureText().empty() ? std::string("nothing was changed")
-                                                   : transfer.failureText())
-                << '\n';
+    if (transfer.failureText().empty()) {
+        context.Say(text::NothingChanged);
+    } else {
+        context.err << "orvane-cli: " << DisplayText(transfer.failureText()) << '\n';
+    }
     return 1;
 }
 
@@ -67,26 +65,20 @@ int DownloadCommand(const CliContext& context, const DownloadRequest& request) {
     ConnectedRun run(context);
     if (!run.connected()) return 1;
     Session& session = run.session();
-    SelectTabs(session.browser, request.tabs);
+    session.browser.SelectTabs(request.tabs);
     TransferCommand command = TransferCommand::SelectButton;
     if (request.command) {
-        const auto* named =
-            std::find_if(std::begin(kZoneCommands), std::end(kZoneCommands),
-                         [&](const NamedCommand& c) { return c.name == *request.command; });
-        if (named == std::end(kZoneCommands)) {
-            context.err << "orvane-cli: unknown command " << *request.command << '\n';
-            return 1;
-        }
-        command = named->command;
+        // The option's own check admits only these names.
+        command = std::find_if(std::begin(kZoneCommands), std::end(kZoneCommands),
+                               [&](const NamedCommand& c) { return c.name == *request.command; })
+                      ->command;
     } else if (request.area) {
         command = TransferCommand::AreaButton;
-    } else if (!CheckNamedRows(context, session.browser.list, request.names)) {
+    } else if (!CheckNamedRows(context, session.browser, request.names)) {
         return 1;
     }
     Transfer& transfer = session.transfer;
-    if (transfer.Start(command)) {
-        while (transfer.StepPending()) transfer.TransferStep(transfer.stepParameter());
-    }
+    if (transfer.Start(command)) transfer.RunToEnd();
     return Ended(context, transfer);
 }
 
@@ -95,8 +87,8 @@ int DeleteCommand(const CliContext& context, const std::vector<int>& tabs,
     ConnectedRun run(context);
     if (!run.connected()) return 1;
     Session& session = run.session();
-    SelectTabs(session.browser, tabs);
-    if (!CheckNamedRows(context, session.browser.list, names)) return 1;
+    session.browser.SelectTabs(tabs);
+    if (!CheckNamedRows(context, session.browser, names)) return 1;
     session.transfer.DeleteSelectedMaps();
     return Ended(context, session.transfer);
 }

@@ -72,6 +72,11 @@ struct DrawnShot {
     char number = '1';
 };
 
+// The score card's hole view and the picture around it, in pixels: every
+// painter of a hole (window, SVG, PNG) draws at this size.
+inline constexpr ViewRect kHoleCanvas{0, 0, 340, 440};
+inline constexpr ViewRect kHoleViewRect{10, 18, 330, 430};
+
 // The shot panel lists the strokes of the first shots.
 inline constexpr std::size_t kShotRows = 5;
 

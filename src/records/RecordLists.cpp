@@ -204,4 +204,17 @@ std::optional<std::size_t> FindRowEntry(const std::vector<RecordEntry>& entries,
     return std::nullopt;
 }
 
+std::vector<RecordRow> SortedSaveDialogRows(const std::vector<RecordEntry>& entries,
+                                            Language language) {
+    std::vector<RecordRow> rows = SaveDialogRows(entries, language);
+    SortRecordRows(rows, SaveDialogSort());
+    return rows;
+}
+
+std::vector<RecordRow> SortedViewerRows(const std::vector<RecordEntry>& entries, Language language) {
+    std::vector<RecordRow> rows = ViewerRows(entries, language);
+    SortRecordRows(rows, ViewerSort());
+    return rows;
+}
+
 }  // namespace orvane

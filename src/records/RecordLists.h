@@ -75,6 +75,11 @@ std::vector<RecordRow> ViewerRows(const std::vector<RecordEntry>& entries, Langu
 // Byte-wise text order of the sort column; numbers sort as text.
 void SortRecordRows(std::vector<RecordRow>& rows, const RecordSort& sort);
 
+// The rows as each dialog shows them when it first opens: newest first.
+std::vector<RecordRow> SortedSaveDialogRows(const std::vector<RecordEntry>& entries,
+                                            Language language);
+std::vector<RecordRow> SortedViewerRows(const std::vector<RecordEntry>& entries, Language language);
+
 // The index of the entry a dialog row stands for: the first whose date and
 // shown club name are the row's texts, as the dialogs find it again. Two
 // entries of one club and hour therefore both lead to the first.

@@ -34,4 +34,19 @@ RecordEntry* ViewSelectedRecord(Ui& ui, HttpClient& http, std::vector<RecordEntr
     return &entries[*entry];
 }
 
+RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName) {
+    for (RecordEntry& entry : entries) {
+        if (entry.fileName == fileName) return &entry;
+    }
+    return nullptr;
+}
+
+CourseGeometry LoadRoundDetails(HttpClient& http, RecordEntry& entry,
+                                const std::filesystem::path& workFolder) {
+    readCourseNames(http, entry);
+    CourseGeometry geometry;
+    loadCourseGeometry(http, entry, geometry, workFolder);
+    return geometry;
+}
+
 }  // namespace orvane

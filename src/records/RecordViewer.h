@@ -4,7 +4,11 @@
 #include <optional>
 #include <vector>
 
+#include <filesystem>
+#include <string_view>
+
 #include "catalogue/CatalogueData.h"
+#include "records/CourseGeometry.h"
 #include "net/HttpClient.h"
 #include "records/RecordLists.h"
 #include "records/RecordSaving.h"
@@ -27,5 +31,14 @@ std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBu
 RecordEntry* ViewSelectedRecord(Ui& ui, HttpClient& http, std::vector<RecordEntry>& entries,
                                 const std::vector<RecordRow>& rows,
                                 std::optional<std::size_t> selected);
+
+// The entry of the saved file `fileName`; nullptr when the list holds none.
+RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName);
+
+// What the score card shows beyond the record: the entry's course names from
+// the club's course file and the club's hole geometry (`loaded` stays 0 when
+// the server has none). Both come from the server.
+CourseGeometry LoadRoundDetails(HttpClient& http, RecordEntry& entry,
+                                const std::filesystem::path& workFolder);
 
 }  // namespace orvane

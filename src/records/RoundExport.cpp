@@ -4,6 +4,7 @@
 
 #include "records/HoleDrawing.h"
 #include "util/Text.h"
+#include "util/TextDecoding.h"
 
 namespace orvane {
 namespace {
@@ -66,7 +67,7 @@ std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,
            "<gpx version=\"1.1\" creator=\"Orvane Manager\" "
            "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
            "  <metadata>\n    <name>" +
-           XmlEscaped(title) + "</name>\n  </metadata>\n" + waypoints + tracks + "</gpx>\n";
+           XmlEscaped(DisplayText(title)) + "</name>\n  </metadata>\n" + waypoints + tracks + "</gpx>\n";
 }
 
 }  // namespace orvane

@@ -37,4 +37,8 @@ ScoreCardTexts BuildScoreCard(const RecordEntry& entry, Language language) {
     return card;
 }
 
+std::size_t CardHalves(const RoundRecord& record) {
+    return record.CardHoleCount() > kHolesPerHalf ? kHalves : 1;
+}
+
 }  // namespace orvane

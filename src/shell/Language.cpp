@@ -2,11 +2,6 @@
 
 namespace orvane {
 
-Language LanguageFromPrimaryId(std::uint16_t primaryId) {
-    return primaryId == static_cast<std::uint16_t>(Language::Korean) ? Language::Korean
-                                                                     : Language::English;
-}
-
 Language LanguageFromLocale(const EnvironmentLookup& getEnv) {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = getEnv(variable);

@@ -11,8 +11,6 @@ namespace orvane {
 // settles on 9 once the texts are applied.
 enum class Language : std::uint16_t { English = 9, Korean = 18 };
 
-Language LanguageFromPrimaryId(std::uint16_t primaryId);
-
 // Reads LC_ALL, LC_MESSAGES and LANG in the order the C library gives them
 // precedence; the first one that is set and not empty decides. `getEnv` is
 // injectable so that tests need not touch the process environment.

@@ -31,8 +31,7 @@ void Ui::ShowStatusText(std::string text) {
 void Ui::ReloadStatus() { ShowStatus(statusStringId_); }
 
 void Ui::SetProgress(int position) {
-    progress_ = std::clamp(position, 0, 1000);
-    shell_.SetProgress(progress_);
+    shell_.SetProgress(std::clamp(position, 0, 1000));
 }
 
 Answer Ui::Ask(std::string_view text, std::string_view title, Buttons buttons) {

@@ -42,7 +42,6 @@ public:
     const std::string& StatusText() const { return statusText_; }
 
     void SetProgress(int position);
-    int Progress() const { return progress_; }
 
     Answer Ask(std::string_view text, std::string_view title, Buttons buttons);
     Answer Ask(std::string_view korean, std::string_view english, Title title, Buttons buttons);
@@ -59,7 +58,6 @@ private:
     Language language_;
     int statusStringId_ = 0;
     std::string statusText_;
-    int progress_ = 0;
 };
 
 }  // namespace orvane

@@ -39,7 +39,7 @@ protected:
 
     std::vector<std::string> Column(std::size_t column) const {
         std::vector<std::string> cells;
-        for (const CourseRow& row : browser_->list.rows()) cells.push_back(row.cells[column]);
+        for (const CourseRow& row : browser_->list.rows()) cells.push_back(row.Cell(column));
         return cells;
     }
 

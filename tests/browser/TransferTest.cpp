@@ -67,7 +67,7 @@ protected:
 
     void Check(std::initializer_list<std::string_view> names) {
         for (std::size_t i = 0; i < browser_.list.rows().size(); ++i) {
-            const std::string& name = browser_.list.rows()[i].cells[kNameColumn];
+            const std::string& name = browser_.list.rows()[i].course->name;
             browser_.list.SetChecked(i, std::find(names.begin(), names.end(), name) != names.end());
         }
     }

@@ -4,11 +4,12 @@
 
 #include "records/HoleDrawing.h"
 
-namespace orvane::cli {
+namespace orvane {
 
 // The hole view as an SVG picture of `canvas`'s size: the same shapes,
-// colours and markers a window paints.
+// colours and markers a window paints. Texts are shown as DisplayText gives
+// them.
 std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const ViewRect& canvas,
                     std::string_view mapMissingText);
 
-}  // namespace orvane::cli
+}  // namespace orvane

@@ -1,8 +1,9 @@
-#include "cli/HoleSvg.h"
+#include "records/HoleSvg.h"
 
 #include "util/Text.h"
+#include "util/TextDecoding.h"
 
-namespace orvane::cli {
+namespace orvane {
 namespace {
 
 std::string Colour(Rgb rgb) { return Format("#%02x%02x%02x", rgb.red, rgb.green, rgb.blue); }
@@ -23,11 +24,11 @@ std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const View
         "  <text x=\"%d\" y=\"%d\" font-size=\"12\">%s</text>\n"
         "  <rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n",
         canvas.right - canvas.left, canvas.bottom - canvas.top, view.left, view.top - 4,
-        XmlEscaped(drawing.caption).c_str(), view.left, view.top, view.right - view.left,
+        XmlEscaped(DisplayText(drawing.caption)).c_str(), view.left, view.top, view.right - view.left,
         view.bottom - view.top);
     if (drawing.mapMissing) {
         return svg + Format("  <text x=\"%d\" y=\"%d\" font-size=\"12\">%s</text>\n</svg>\n",
-                            view.left + 10, view.top + 28, XmlEscaped(mapMissingText).c_str());
+                            view.left + 10, view.top + 28, XmlEscaped(DisplayText(mapMissingText)).c_str());
     }
     for (const DrawnArea& area : drawing.areas) {
         svg += "  <polygon fill=\"" + Colour(AreaColour(area.kind)) + "\" points=\"";
@@ -54,4 +55,4 @@ std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const View
     return svg + "</svg>\n";
 }
 
-}  // namespace orvane::cli
+}  // namespace orvane
