@@ -12,6 +12,7 @@
 #include "cli/DeviceCommands.h"
 #include "cli/PackCommands.h"
 #include "cli/RecordCommands.h"
+#include "cli/RecordStatsCommand.h"
 #include "cli/RecordViewCommands.h"
 #include "cli/TransferCommands.h"
 #include "platform/CurlHttpClient.h"
@@ -123,6 +124,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     allRows->excludes(someRows);
     auto* recordsSaved = records->add_subcommand("saved", "List the round records of a folder");
     recordsSaved->add_option("--dir", recordsDir, "Record folder")->required();
+    auto* recordsStats = records->add_subcommand("stats", "Round statistics of a record folder");
+    recordsStats->add_option("--dir", recordsDir, "Record folder")->required();
     auto* recordsShow = records->add_subcommand("show", "Show a saved round as a score card");
     auto* recordsExport =
         records->add_subcommand("export", "Write a saved round's shots as GPX or CSV");
@@ -191,6 +194,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (*deleteMaps) return DeleteCommand(context, deleteTabs, deleteNames);
         if (*recordsSave) return RecordsSaveCommand(context, recordsTo, recordsAll, recordRows);
         if (*recordsSaved) return RecordsSavedCommand(context, recordsDir);
+        if (*recordsStats) return RecordsStatsCommand(context, recordsDir);
         const std::optional<DistanceUnit> unit =
             unitName.empty()
                 ? std::nullopt

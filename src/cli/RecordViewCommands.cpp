@@ -3,9 +3,9 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "cli/ConnectedRun.h"
 #include "cli/JsonOutput.h"
 #include "cli/OutputFile.h"
+#include "cli/RecordFolderView.h"
 #include "records/CourseGeometry.h"
 #include "records/HoleDrawing.h"
 #include "records/HoleSvg.h"
@@ -21,55 +21,7 @@ namespace {
 
 using nlohmann::ordered_json;
 
-constexpr TextPair kNoSuchRecord{" 은(는) 이 폴더의 기록 파일이 아닙니다: ",
-                                 " is not a round record of "};
 const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
-
-// The record folder as the viewer lists it, with the session of a connected
-// run when --device names a device.
-class RecordFolderView {
-public:
-    RecordFolderView(const CliContext& context, const std::filesystem::path& dir)
-        : shell_(context.json ? context.err : context.out, context.language, context.answer, false),
-          ui_(shell_, context.language),
-          http_(context.ServerUrl()),
-          folder_(dir) {
-        if (context.device) run_.emplace(context);
-        RecordFolder folder{dir};
-        const CatalogueData unconnected;
-        const bool busy = run_ && run_->session().transfer.Busy();
-        entries_ =
-            OpenRecordViewer(ui(), busy, folder, run_ ? run_->session().catalogue : unconnected)
-                .value_or(std::vector<RecordEntry>{});
-    }
-
-    Ui& ui() { return run_ ? run_->session().ui : ui_; }
-    HttpClient& http() { return run_ ? run_->session().http : http_; }
-    std::vector<RecordEntry>& entries() { return entries_; }
-
-    // The entry of record file `file`, its course names filled and its
-    // club's geometry loaded into `geometry`; nullptr, after saying so, when
-    // the folder holds no readable round of that name.
-    RecordEntry* Open(const CliContext& context, const std::string& file,
-                      CourseGeometry& geometry) {
-        RecordEntry* entry = FindSavedRound(entries_, file);
-        if (entry == nullptr) {
-            context.err << DisplayText(file) << PickText(context.language, kNoSuchRecord)
-                        << DisplayText(folder_.string()) << '\n';
-            return nullptr;
-        }
-        geometry = LoadRoundDetails(http(), *entry, context.WorkFolder());
-        return entry;
-    }
-
-private:
-    std::optional<ConnectedRun> run_;
-    TerminalShell shell_;
-    Ui ui_;
-    CurlHttpClient http_;
-    std::filesystem::path folder_;
-    std::vector<RecordEntry> entries_;
-};
 
 void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
     for (const RecordRow& row : rows) {

@@ -52,11 +52,15 @@ std::vector<PlayedShot> PlayedShots(const RoundRecord& record, std::int32_t show
     return shots;
 }
 
-std::string DistanceText(double metres, DistanceUnit unit) {
+std::int32_t WholeDistance(double metres, DistanceUnit unit) {
     const double distance = unit == DistanceUnit::Yards ? metres * kYardsPerMetre : metres;
     // A record can spell a position "nan" or "inf"; such a shot has no distance to show.
-    if (!std::isfinite(distance)) return "0";
-    return Format("%d", static_cast<int>(std::clamp(distance + 0.5, -1e9, 1e9)));
+    if (!std::isfinite(distance)) return 0;
+    return static_cast<std::int32_t>(std::clamp(distance + 0.5, -1e9, 1e9));
+}
+
+std::string DistanceText(double metres, DistanceUnit unit) {
+    return Format("%d", WholeDistance(metres, unit));
 }
 
 }  // namespace orvane

@@ -37,7 +37,11 @@ struct PlayedShot {
 std::vector<PlayedShot> PlayedShots(const RoundRecord& record, std::int32_t shownHole,
                                     const HoleGeometry* hole);
 
-// "%d" of the distance in `unit`, rounded half up.
+// The distance in `unit` as a whole number, rounded half up; 0 for a
+// distance that is not finite.
+std::int32_t WholeDistance(double metres, DistanceUnit unit);
+
+// "%d" of WholeDistance.
 std::string DistanceText(double metres, DistanceUnit unit);
 
 }  // namespace orvane

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "DemoWorld.h"
+#include "records/Clubs.h"
+#include "records/PlayedShots.h"
+#include "records/RecordLists.h"
+#include "records/RoundStatistics.h"
 #include "support/Process.h"
 #include "support/TempFolder.h"
 
@@ -123,6 +128,129 @@ TEST_F(RecordsCommand, ChosenRowsSaveAndBadRequestsAreRefused) {
     EXPECT_NE(missing.err.find("19990101_01_Nowhere.dat is not a round record of"),
               std::string::npos);
     EXPECT_EQ(Cli({"records", "export", "x.dat", "--dir", Records()}).exitCode, 2);
+}
+
+json Tenths(const WholeMean& mean) {
+    const auto tenths = mean.Tenths();
+    return tenths ? json(static_cast<double>(*tenths) / 10) : json(nullptr);
+}
+
+// The statistics printed of the saved demo rounds are the core's over the
+// same files, and their totals are the record viewer's.
+TEST_F(RecordsCommand, StatsOfTheSavedRoundsAreTheCoresFigures) {
+    ASSERT_EQ(Cli({"records", "save", "--to", Records(), "--all"}).exitCode, 0);
+    const ProcessResult printed = Cli({"records", "stats", "--dir", Records(), "--json"});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    const json stats = json::parse(printed.out);
+
+    const std::vector<RecordEntry> entries =
+        buildSavedRecordList(CatalogueData{}, records_.path(), ListRecordFolder(records_.path()));
+    const RoundStatistics expected = ComputeRoundStatistics(entries);
+    const auto round = [&](const PlayedRound& played) {
+        const RecordEntry& entry = entries[played.entry];
+        return json{{"date", entry.date},
+                    {"club", ShownClubName(entry, Language::English)},
+                    {"strokes", played.strokes}};
+    };
+    ASSERT_GT(expected.eighteen.strokes.count, 0);
+    ASSERT_GT(expected.nine.strokes.count, 0);
+    EXPECT_EQ(stats["rounds"], (json{{"all", entries.size()},
+                                     {"eighteen", expected.eighteen.strokes.count},
+                                     {"nine", expected.nine.strokes.count}}));
+    EXPECT_EQ(stats["average"]["eighteen"], Tenths(expected.eighteen.strokes));
+    EXPECT_EQ(stats["average"]["nine"], Tenths(expected.nine.strokes));
+    EXPECT_EQ(stats["best"]["eighteen"], round(*expected.eighteen.best));
+    EXPECT_EQ(stats["best"]["nine"], round(*expected.nine.best));
+    json latest = round(*expected.Latest());
+    latest["holes"] = expected.Latest()->holes;
+    EXPECT_EQ(stats["latest"], latest);
+
+    ASSERT_EQ(stats["holes"].size(), 18u);
+    for (std::size_t hole = 0; hole < 18; ++hole) {
+        EXPECT_EQ(stats["holes"][hole], (json{{"hole", hole + 1},
+                                              {"rounds", expected.holeToPar[hole].count},
+                                              {"toPar", Tenths(expected.holeToPar[hole])}}));
+    }
+    json clubs = json::array();
+    for (const auto& [club, distances] : expected.clubs) {
+        clubs.push_back({{"club", club},
+                         {"label", ClubLabel(club)},
+                         {"name", ClubName(club, Language::English)},
+                         {"count", distances.count},
+                         {"median", WholeDistance(distances.median, DistanceUnit::Metres)},
+                         {"longest", WholeDistance(distances.longest, DistanceUnit::Metres)}});
+    }
+    EXPECT_GE(clubs.size(), 3u);
+    EXPECT_EQ(stats["clubs"], clubs);
+
+    // Every round once, earliest first, with the viewer's total.
+    const ProcessResult viewed = Cli({"records", "saved", "--dir", Records(), "--json"});
+    ASSERT_EQ(viewed.exitCode, 0) << viewed.err;
+    std::multiset<std::string> viewerRounds, statsRounds;
+    for (const json& row : json::parse(viewed.out))
+        viewerRounds.insert(row["date"].get<std::string>() + " " + row["club"].get<std::string>() +
+                            " " + row["total"].get<std::string>());
+    ASSERT_EQ(stats["series"].size(), entries.size());
+    for (std::size_t i = 0; i < expected.series.size(); ++i) {
+        json item = round(expected.series[i]);
+        item["holes"] = expected.series[i].holes;
+        EXPECT_EQ(stats["series"][i], item);
+        const json& printedRound = stats["series"][i];
+        statsRounds.insert(printedRound["date"].get<std::string>() + " " +
+                           printedRound["club"].get<std::string>() + " " +
+                           std::to_string(printedRound["strokes"].get<int>()));
+    }
+    EXPECT_EQ(statsRounds, viewerRounds);
+
+    // The same figures as text, after the connection's status lines.
+    const ProcessResult text = Cli({"records", "stats", "--dir", Records()});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const auto line = [](const json& played) {
+        return played["date"].get<std::string>() + "  " + played["club"].get<std::string>() + "  " +
+               std::to_string(played["strokes"].get<int>()) + " (" +
+               std::to_string(played["holes"].get<int>()) + " holes)";
+    };
+    json bestEighteen = round(*expected.eighteen.best), bestNine = round(*expected.nine.best);
+    bestEighteen["holes"] = 18;
+    bestNine["holes"] = 9;
+    const std::string summary =
+        "\nRounds played: " + std::to_string(entries.size()) +
+        " (18 holes: " + std::to_string(expected.eighteen.strokes.count) +
+        ", 9 holes: " + std::to_string(expected.nine.strokes.count) + ")\n" +
+        "Average strokes, 18 holes: " + OneDecimalText(*expected.eighteen.strokes.Tenths()) +
+        "\nAverage strokes, 9 holes: " + OneDecimalText(*expected.nine.strokes.Tenths()) +
+        "\nBest round, 18 holes: " + line(bestEighteen) +
+        "\nBest round, 9 holes: " + line(bestNine) + "\nLatest round: " + line(latest) +
+        "\n\nHole\tRounds\tTo par\n";
+    EXPECT_NE(text.out.find(summary), std::string::npos) << text.out;
+    const auto& [club, distances] = *expected.clubs.begin();
+    EXPECT_NE(text.out.find("\n" + ClubLabel(club) + "\t" + ClubName(club, Language::English) +
+                            "\t" + std::to_string(distances.count) + "\t" +
+                            std::to_string(WholeDistance(distances.median, DistanceUnit::Metres)) +
+                            " m\t"),
+              std::string::npos)
+        << text.out;
+}
+
+TEST_F(RecordsCommand, StatsOfAnEmptyFolderHaveNothingToShow) {
+    const ProcessResult printed = Cli({"records", "stats", "--dir", Records(), "--json"});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_NE(printed.err.find("No Saved record data."), std::string::npos);
+    const json stats = json::parse(printed.out);
+    EXPECT_EQ(stats["rounds"], (json{{"all", 0}, {"eighteen", 0}, {"nine", 0}}));
+    EXPECT_EQ(stats["average"], (json{{"eighteen", nullptr}, {"nine", nullptr}}));
+    EXPECT_EQ(stats["best"], (json{{"eighteen", nullptr}, {"nine", nullptr}}));
+    EXPECT_TRUE(stats["latest"].is_null());
+    ASSERT_EQ(stats["holes"].size(), 18u);
+    EXPECT_EQ(stats["holes"][17], (json{{"hole", 18}, {"rounds", 0}, {"toPar", nullptr}}));
+    EXPECT_EQ(stats["clubs"], json::array());
+    EXPECT_EQ(stats["series"], json::array());
+
+    const ProcessResult korean = Cli({"records", "stats", "--dir", Records(), "--lang", "ko"});
+    ASSERT_EQ(korean.exitCode, 0) << korean.err;
+    EXPECT_NE(korean.out.find("라운드 수: 0 (18홀: 0, 9홀: 0)\n평균 타수, 18홀: -\n"),
+              std::string::npos)
+        << korean.out;
 }
 
 }  // namespace
