@@ -22,7 +22,9 @@ public:
         return offersYes ? Answer::Yes : Answer::Ok;
     }
     void Pause(std::chrono::milliseconds) override {}
-    std::optional<std::filesystem::path> PickFolder() override { return std::nullopt; }
+    std::optional<std::filesystem::path> PickFolder(const std::string&) override {
+        return std::nullopt;
+    }
 
     int questions = 0;
 };

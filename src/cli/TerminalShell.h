@@ -23,7 +23,9 @@ public:
     void SetProgress(int position) override;
     Answer Ask(const Question& question) override;
     void Pause(std::chrono::milliseconds) override {}
-    std::optional<std::filesystem::path> PickFolder() override { return std::nullopt; }
+    std::optional<std::filesystem::path> PickFolder(const std::string&) override {
+        return std::nullopt;
+    }
 
 private:
     Answer Prompt(const Question& question);

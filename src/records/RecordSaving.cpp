@@ -6,8 +6,8 @@
 
 namespace orvane {
 
-const std::filesystem::path* RecordFolder::Ensure(Ui& ui) {
-    if (!path) path = ui.PickFolder();
+const std::filesystem::path* RecordFolder::Ensure(Ui& ui, TextPair prompt) {
+    if (!path) path = ui.PickFolder(prompt);
     return path ? &*path : nullptr;
 }
 
@@ -38,7 +38,7 @@ bool SaveTickedRecords(Ui& ui, DeviceLink& device, RecordFolder& folder,
         ui.Notify(kNoSelectedRecord);
         return false;
     }
-    const std::filesystem::path* target = folder.Ensure(ui);
+    const std::filesystem::path* target = folder.Ensure(ui, kSaveFolderPrompt);
     if (target == nullptr) return false;
     for (const std::size_t row : ticked) {
         if (row >= rows.size()) continue;

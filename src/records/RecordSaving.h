@@ -18,15 +18,19 @@ inline constexpr TextPair kNoSelectedRecord{"선택된 기록데이터가 없습
 inline constexpr TextPair kNoSavedRecords{"저장된 기록 데이터가 없습니다.",
                                           "No Saved record data."};
 inline constexpr TextPair kModelWithoutRecords{"지원되지 않는 단말기입니다.", "Not support model."};
+inline constexpr TextPair kSaveFolderPrompt{"기록 데이터를 저장할 폴더를 선택하세요.",
+                                            "Select directory to save record data."};
+inline constexpr TextPair kViewFolderPrompt{"기록 데이터가 저장된 폴더를 선택하세요.",
+                                            "Select directory saved record data."};
 
 // The one record folder of a run: chosen the first time a record command
 // needs it, then shared by saving and viewing.
 struct RecordFolder {
     std::optional<std::filesystem::path> path;
 
-    // The folder, asking for it when none is chosen yet; nothing when the
-    // person cancels.
-    const std::filesystem::path* Ensure(Ui& ui);
+    // The folder, asking for it with `prompt` when none is chosen yet;
+    // nothing when the person cancels.
+    const std::filesystem::path* Ensure(Ui& ui, TextPair prompt);
 };
 
 // Whether the save command may open; false, after telling the person, while

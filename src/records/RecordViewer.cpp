@@ -11,7 +11,7 @@ std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBu
         ui.Notify(text::NotFinishedDownloading);
         return std::nullopt;
     }
-    const std::filesystem::path* path = folder.Ensure(ui);
+    const std::filesystem::path* path = folder.Ensure(ui, kViewFolderPrompt);
     if (path == nullptr) return std::nullopt;
     const std::string listing = ListRecordFolder(*path);
     if (listing.empty()) {

@@ -39,8 +39,9 @@ public:
     virtual Answer Ask(const Question& question) = 0;
     // A short wait in which the window repaints; a terminal may skip it.
     virtual void Pause(std::chrono::milliseconds duration) = 0;
-    // The folder the person picked, or nothing when they cancelled.
-    virtual std::optional<std::filesystem::path> PickFolder() = 0;
+    // The folder the person picked, or nothing when they cancelled. The
+    // prompt may be empty.
+    virtual std::optional<std::filesystem::path> PickFolder(const std::string& prompt) = 0;
 };
 
 }  // namespace orvane

@@ -51,7 +51,9 @@ public:
     void Notify(TextPair text) { Notify(text.korean, text.english); }
 
     void Pause(std::chrono::milliseconds duration) { shell_.Pause(duration); }
-    std::optional<std::filesystem::path> PickFolder() { return shell_.PickFolder(); }
+    std::optional<std::filesystem::path> PickFolder(TextPair prompt = {}) {
+        return shell_.PickFolder(std::string(Text(prompt)));
+    }
 
 private:
     Shell& shell_;

@@ -153,6 +153,7 @@ TEST_F(RecordSavingTest, TickedRowsSaveUntilAFaultAndTheViewerListsThem) {
     shell_.ScriptFolder(recordFolder_.path());
     EXPECT_TRUE(SaveTickedRecords(ui_, device_, folder_, entries_, Rows(), {0}));
     EXPECT_EQ(LastMessage(), "Saved data.");
+    EXPECT_EQ(shell_.folderPrompts(), std::vector<std::string>{"Select directory to save record data."});
     std::string unpacked;
     ASSERT_GT(unpackFile(recordFolder_.path() / "20120815_15_C.dat", unpacked), 0);
     EXPECT_EQ(unpacked, text);

@@ -16,7 +16,8 @@ Answer RecordingShell::Ask(const Question& question) {
     return answer;
 }
 
-std::optional<std::filesystem::path> RecordingShell::PickFolder() {
+std::optional<std::filesystem::path> RecordingShell::PickFolder(const std::string& prompt) {
+    folderPrompts_.push_back(prompt);
     if (folders_.empty()) {
         ADD_FAILURE() << "unexpected folder pick";
         return std::nullopt;

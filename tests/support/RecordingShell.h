@@ -24,7 +24,7 @@ public:
     void SetProgress(int position) override { events_.emplace_back(ProgressEvent{position}); }
     Answer Ask(const Question& question) override;
     void Pause(std::chrono::milliseconds) override {}
-    std::optional<std::filesystem::path> PickFolder() override;
+    std::optional<std::filesystem::path> PickFolder(const std::string& prompt) override;
 
     void ScriptAnswers(std::initializer_list<Answer> answers) {
         answers_.insert(answers_.end(), answers);
@@ -36,6 +36,7 @@ public:
     std::vector<StatusLine> statuses() const { return Only<StatusLine>(); }
     std::vector<Question> questions() const { return Only<Question>(); }
     std::vector<int> progress() const;
+    const std::vector<std::string>& folderPrompts() const { return folderPrompts_; }
     void Clear() { events_.clear(); }
 
 private:
@@ -51,6 +52,7 @@ private:
     std::vector<ShellEvent> events_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::filesystem::path>> folders_;
+    std::vector<std::string> folderPrompts_;
 };
 
 }  // namespace orvane::testing
