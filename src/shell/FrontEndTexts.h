@@ -11,6 +11,13 @@ namespace orvane::text {
 inline constexpr TextPair DeviceDisconnected{"기기 연결이 끊어졌습니다. USB 연결을 기다리고 있습니다.",
                                              "The device was disconnected. Waiting for the USB connection."};
 
+// Names of the window's controls for assistive technology.
+inline constexpr TextPair ProgressName{"진행 상황", "Progress"};
+inline constexpr TextPair SearchBoxName{"찾을 골프장 이름", "Golf course name to search"};
+inline constexpr TextPair FindButtonName{"찾기", "Find"};
+inline constexpr TextPair CourseListName{"골프장 목록", "Course list"};
+inline constexpr TextPair DevicePictureName{"기기 그림", "Device picture"};
+
 // Device survey.
 inline constexpr TextPair NoUsbVolume{"USB 저장 장치가 연결되어 있지 않습니다.",
                                       "No USB storage volume is mounted."};

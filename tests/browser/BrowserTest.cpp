@@ -110,7 +110,15 @@ TEST_F(BrowserTest, SubdividedCountriesShowTheSubAreaStrip) {
 }
 
 TEST_F(BrowserTest, SearchFindsWordsInAnyCaseAndKoreanShortNames) {
+    // Titles from Windows-made lists come in CP949; the person types UTF-8.
+    data_.CatalogueList[0].push_back(
+        MakeCourse(0, 50100103, "NAMSEOUL", "\xB3\xB2\xBC\xAD\xBF\xEF CC", 1.0));
+    data_.CatalogueList[0].push_back(MakeCourse(0, 50100104, "WIEN", "ÖSTERREICH GC", 1.0));
     Open(Language::English);
+    EXPECT_TRUE(browser_->SearchCourses("남서울"));
+    EXPECT_EQ(Column(kNameColumn), (Cells{"NAMSEOUL"}));
+    EXPECT_TRUE(browser_->SearchCourses("österreich gc"));
+    EXPECT_EQ(Column(kNameColumn), (Cells{"WIEN"}));
     EXPECT_TRUE(browser_->SearchCourses("club TEXAS"));
     EXPECT_EQ(browser_->SelectionCode(), 400);
     EXPECT_EQ(Column(kNameColumn), (Cells{"TXONE"}));

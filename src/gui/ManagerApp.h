@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/DeviceWatch.h"
+#include "app/Session.h"
+#include "gui/CFairsyncDlg.h"
+#include "gui/CoreWorker.h"
+#include "gui/GuiShell.h"
+#include "gui/ManagerOptions.h"
+#include "gui/Prompter.h"
+#include "platform/CurlHttpClient.h"
+#include "platform/UdevVolumeSource.h"
+
+namespace orvane::gui {
+
+// One run of the window: the session and everything it talks through, the
+// worker that runs the core, and the main window. Members are destroyed in
+// reverse order: the window first, then the worker's thread, then the
+// session.
+class ManagerApp {
+public:
+    explicit ManagerApp(const ManagerOptions& options);
+
+    // Shows the window and starts looking for the device.
+    void Show();
+    CFairsyncDlg& window() { return window_; }
+    Session& session() { return session_; }
+
+private:
+    Prompter prompter_;
+    GuiShell shell_;
+    CurlHttpClient http_;
+    UdevVolumeSource volumes_;
+    Session session_;
+    DeviceWatch watch_;
+    CoreWorker worker_;
+    CFairsyncDlg window_;
+};
+
+}  // namespace orvane::gui

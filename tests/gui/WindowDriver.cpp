@@ -1,0 +1,82 @@
+#include "WindowDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QThread>
+
+#include "shell/StringTable.h"
+
+namespace orvane::testing {
+
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeout.count()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+BoxAnswerer::BoxAnswerer() {
+    poll_.setInterval(20);
+    QObject::connect(&poll_, &QTimer::timeout, this, [this] { AnswerOpenBox(); });
+    poll_.start();
+}
+
+void BoxAnswerer::Script(std::vector<QString> captions) {
+    script_.insert(script_.end(), captions.begin(), captions.end());
+}
+
+void BoxAnswerer::AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    ShownBox shown{box->windowTitle(), box->text(), {}};
+    QAbstractButton* chosen = nullptr;
+    for (QAbstractButton* button : box->buttons()) {
+        shown.buttons << button->text();
+        if (!script_.empty() && button->text() == script_.front()) chosen = button;
+    }
+    if (chosen != nullptr) {
+        script_.erase(script_.begin());
+    } else {
+        chosen = box->buttons().front();
+    }
+    shown_.push_back(shown);
+    chosen->click();
+}
+
+WindowDriver::WindowDriver(const std::string& server, const std::filesystem::path& device,
+                           const std::filesystem::path& work, Language language) {
+    gui::ManagerOptions options;
+    options.device = device;
+    options.server = server;
+    std::filesystem::create_directories(work);
+    options.workFolder = work;
+    options.language = language;
+    // No real volume is looked at: the device is the named folder.
+    options.mountInfoPath = "/dev/null";
+    app_ = std::make_unique<gui::ManagerApp>(options);
+}
+
+bool WindowDriver::WaitIdle() {
+    return WaitFor([this] { return window().idle(); });
+}
+
+bool WindowDriver::Connect(std::chrono::milliseconds timeout) {
+    app_->Show();
+    return WaitFor(
+        [this] {
+            return window().idle() && session().ui.StatusStringId() == message::ConnectionCompleted;
+        },
+        timeout);
+}
+
+void WindowDriver::Click(QWidget& widget, QPoint at) {
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, at.isNull() ? widget.rect().center() : at);
+}
+
+}  // namespace orvane::testing
