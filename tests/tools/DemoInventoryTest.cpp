@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <stdexcept>
 #include <tuple>
@@ -12,6 +14,7 @@
 #include "catalogue/ZoneLoaders.h"
 #include "device/VersionFile.h"
 #include "support/CatalogueFixture.h"
+#include "util/TextDecoding.h"
 
 namespace orvane {
 namespace {
@@ -28,6 +31,10 @@ demo::DemoDevice FamilyOf(int modelCode) {
 }
 
 // The bounds are what first-generation records are matched by.
+bool IsAscii(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 auto Fields(const CourseNode& c) {
     return std::tie(c.name, c.title, c.shortKey, c.id, c.version, c.minLat, c.maxLat, c.minLon,
                     c.maxLon);
@@ -91,7 +98,12 @@ protected:
             std::size_t next = 0;
             for (std::size_t i = 0; i < catalogue.size(); ++i) {
                 const CourseNode& server = catalogue[i];
-                EXPECT_EQ(Fields(server), Fields(catalogue_.zones[zone][i])) << "as generated";
+                // The Korean zone's titles come as a Windows tool writes them.
+                CourseNode shown = server;
+                shown.title = DisplayText(server.title);
+                EXPECT_EQ(IsValidUtf8(server.title), zone != 0 || IsAscii(server.title))
+                    << server.title;
+                EXPECT_EQ(Fields(shown), Fields(catalogue_.zones[zone][i])) << "as generated";
                 const bool held =
                     next < stored_[zone].size() && stored_[zone][next].name == server.name;
                 const Mark expected = !held                                          ? Mark::New

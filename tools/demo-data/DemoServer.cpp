@@ -9,6 +9,16 @@
 namespace orvane::demo {
 namespace {
 
+// Lists made on Windows carry their Korean titles in CP949: the Korean
+// zone's server lists are written that way, every other list in UTF-8, so
+// that both reach the manager.
+constexpr std::size_t kCp949Zone = 0;
+
+std::vector<CourseNode> WithCp949Titles(std::vector<CourseNode> courses) {
+    for (CourseNode& course : courses) course.title = Cp949(course.title);
+    return courses;
+}
+
 // Every model's course folder gets the same lists.
 constexpr const char* kCourseFolders[] = {"Course_V40", "Course29", "Course30"};
 constexpr const char* kFirstGenerationFolder = "Cour107";
@@ -22,7 +32,8 @@ std::filesystem::path WriteServerTree(const std::filesystem::path& out,
     for (std::size_t zone = 0; zone < kZoneCount; ++zone) {
         const std::vector<CourseNode>& courses = catalogue.zones[zone];
         const std::string name(ZoneTable[zone].catalogueName);
-        const std::string text = TextClubList(courses);
+        const std::string text =
+            TextClubList(zone == kCp949Zone ? WithCp949Titles(courses) : courses);
         for (const char* folder : kCourseFolders) WriteDemoFile(download / folder / name, text);
         WriteDemoFile(download / kFirstGenerationFolder / ("_" + name), AliasList(courses));
         WriteDemoFile(download / kFirstGenerationFolder / name, BinaryClubList(courses));
