@@ -23,6 +23,7 @@ public:
     // Shows the window and starts looking for the device.
     void Show();
     CFairsyncDlg& window() { return window_; }
+    GuiShell& shell() { return shell_; }
     Session& session() { return session_; }
 
 private:

@@ -60,6 +60,11 @@ WindowDriver::WindowDriver(const std::string& server, const std::filesystem::pat
     // No real volume is looked at: the device is the named folder.
     options.mountInfoPath = "/dev/null";
     app_ = std::make_unique<gui::ManagerApp>(options);
+    // Received on this thread, in the order the window receives them.
+    QObject::connect(&app_->shell(), &gui::GuiShell::statusShown, &boxes_,
+                     [this](const QString& text) { statuses_ << text; });
+    QObject::connect(&app_->shell(), &gui::GuiShell::progressSet, &boxes_,
+                     [this](int position) { progress_.push_back(position); });
 }
 
 bool WindowDriver::WaitIdle() {

@@ -53,6 +53,9 @@ public:
                  const std::filesystem::path& work, Language language);
 
     gui::CFairsyncDlg& window() { return app_->window(); }
+    // Every status line and progress position the window was sent, in order.
+    const QStringList& statuses() const { return statuses_; }
+    const std::vector<int>& progress() const { return progress_; }
     Session& session() { return app_->session(); }
     BoxAnswerer& boxes() { return boxes_; }
 
@@ -68,6 +71,8 @@ public:
 private:
     std::unique_ptr<gui::ManagerApp> app_;
     BoxAnswerer boxes_;
+    QStringList statuses_;
+    std::vector<int> progress_;
 };
 
 }  // namespace orvane::testing
