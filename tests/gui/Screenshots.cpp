@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QPixmap>
 #include <cstdlib>
 
 #include "WindowDriver.h"
+#include "gui/CAboutDlg.h"
 #include "e2e/DemoWorld.h"
 
 namespace orvane::testing {
@@ -14,7 +17,7 @@ namespace {
 // plain test run, into a folder that goes with the test.
 class Screenshots : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { world_ = new DemoWorld(20261206, {"--courses", "3000"}); }
+    static void SetUpTestSuite() { world_ = new DemoWorld(20261206, {"--courses", "1200"}); }
     static void TearDownTestSuite() {
         delete world_;
         world_ = nullptr;
@@ -30,7 +33,7 @@ protected:
     }
 
     std::filesystem::path CopyDevice(std::string_view family) {
-        const auto copy = scratch_.path() / "devices" / family;
+        const auto copy = scratch_.path() / "devices" / (std::string(family) + std::to_string(++copies_));
         std::filesystem::create_directories(copy.parent_path());
         std::filesystem::copy(world_->Device(family), copy, std::filesystem::copy_options::recursive);
         return copy;
@@ -48,6 +51,7 @@ protected:
 
     static DemoWorld* world_;
     TempFolder scratch_;
+    int copies_ = 0;
     std::filesystem::path out_;
 };
 
@@ -65,6 +69,40 @@ TEST_F(Screenshots, MainWindow) {
     korean->window().RunCommand(WindowCommand::EnglishTexts);
     ASSERT_TRUE(korean->WaitIdle());
     Save(korean->window(), "03-connected-english");
+
+    // The pointer on the area button.
+    gui::CBitmapText& area = korean->window().button(1003);
+    QEnterEvent enter(QPointF(5, 5), area.mapToGlobal(QPointF(5, 5)), area.mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(&area, &enter);
+    Save(korean->window(), "05-information-box");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&area, &leave);
+
+    // A search that lists many courses.
+    korean->window().search().edit()->setText("country club");
+    korean->window().RunCommand(WindowCommand::SearchCourses);
+    ASSERT_TRUE(korean->WaitIdle());
+    Save(korean->window(), "07-search-results");
+
+    gui::CAboutDlg about(Language::English, &korean->window());
+    about.show();
+    Save(about, "08-about-box");
+}
+
+TEST_F(Screenshots, UsaDeviceWithItsSubAreas) {
+    auto usa = Open(CopyDevice("model9-us"), Language::English);
+    ASSERT_TRUE(usa->Connect()) << usa->Status().toStdString();
+    Save(usa->window(), "04-usa-device");
+}
+
+TEST_F(Screenshots, TransferInProgress) {
+    auto korean = Open(CopyDevice("model3-kr"), Language::Korean);
+    ASSERT_TRUE(korean->Connect()) << korean->Status().toStdString();
+    korean->window().RunCommand(WindowCommand::DownloadOthersNew);
+    ASSERT_TRUE(WaitFor([&] { return korean->Status().contains("개 중 5개 완료"); }));
+    Save(korean->window(), "06-transfer-in-progress");
+    korean->window().RunCommand(WindowCommand::StopTransfer);
+    ASSERT_TRUE(korean->WaitIdle());
 }
 
 }  // namespace
