@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "WindowDriver.h"
+#include "gui/CAboutDlg.h"
 #include "browser/InformationBox.h"
 #include "catalogue/ZoneTable.h"
 #include "device/DevicePaths.h"
@@ -147,6 +149,12 @@ TEST_F(MainWindowTest, MenusAndTextsFollowTheLanguageSwitch) {
     EXPECT_EQ(Name(&window.button(1002)), "선택한 맵 내려받기");
     EXPECT_EQ(driver->Status(), "연결이 완료 되었습니다.");
     EXPECT_TRUE(window.header().memoryLine().startsWith("[남은 저장 공간(골프장갯수)]: "));
+    // The header's lines and the status line reach assistive technology.
+    QStringList read;
+    for (QLabel* label : window.findChildren<QLabel*>()) read << Name(label);
+    EXPECT_TRUE(read.contains(window.header().memoryLine()));
+    EXPECT_TRUE(read.contains(window.header().deviceVersionLine()));
+    EXPECT_TRUE(read.contains("연결이 완료 되었습니다."));
 
     window.menus().action(WindowCommand::EnglishTexts)->trigger();
     ASSERT_TRUE(driver->WaitIdle());
@@ -399,6 +407,42 @@ TEST_F(MainWindowTest, UnpluggedAndPluggedAgainItGoesBackToWaitingAndConnects) {
     fs::rename(scratch_.path() / "away", device);
     ASSERT_TRUE(WaitFor([&] { return driver->Status() == "The connection has been completed."; }));
     EXPECT_GT(window.courses().rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, ExitAsksFirstAndTheAboutBoxNamesTheProgram) {
+    auto driver = Connected(Language::Korean);
+    gui::CFairsyncDlg& window = driver->window();
+    window.show();
+    driver->boxes().Script({"아니오"});
+    // The window manager's close button asks as the exit command does.
+    window.close();
+    ASSERT_TRUE(WaitFor([&] { return !driver->boxes().shown().empty() && window.idle(); }));
+    EXPECT_EQ(driver->boxes().lastText(), "종료 하시겠습니까 ?   ");
+    EXPECT_EQ(driver->boxes().shown().back().buttons, (QStringList{"예", "아니오"}));
+    EXPECT_TRUE(window.isVisible());
+    driver->boxes().Script({"예"});
+    window.RunCommand(WindowCommand::Exit);
+    ASSERT_TRUE(WaitFor([&] { return !window.isVisible(); }));
+
+    gui::CAboutDlg about(Language::Korean, nullptr);
+    EXPECT_EQ(about.windowTitle(), "Orvane Manager 정보");
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains("Orvane Manager V1.00"));
+    EXPECT_TRUE(texts.contains("--  2019.08.01"));
+}
+
+TEST_F(MainWindowTest, InstrumentFindConnectsTheFolderPickedByHand) {
+    auto driver = Open(scratch_.path() / "nowhere", Language::English);
+    ASSERT_FALSE(driver->Connect(std::chrono::milliseconds(1200)));
+    const fs::path device = CopyDevice("model7-kr", scratch_.path() / "picked");
+    driver->boxes().ScriptFolder(device);
+    driver->window().RunCommand(WindowCommand::FindInstrument);
+    ASSERT_TRUE(WaitFor([&] {
+        return driver->window().idle() && driver->Status() == "The connection has been completed.";
+    }));
+    EXPECT_EQ(driver->session().device.DeviceRoot, device);
+    EXPECT_EQ(driver->boxes().folderPrompts().size(), 1);
 }
 
 // The connection's first request never gets an answer: the window goes on

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QTest>
 #include <QThread>
 
@@ -31,8 +32,26 @@ void BoxAnswerer::Script(std::vector<QString> captions) {
     script_.insert(script_.end(), captions.begin(), captions.end());
 }
 
+void BoxAnswerer::AnswerFolderBrowser(QWidget& browser) {
+    auto& dialog = static_cast<QFileDialog&>(browser);
+    folderPrompts_ << dialog.windowTitle();
+    if (folders_.empty() || folders_.front().empty()) {
+        dialog.reject();
+    } else {
+        dialog.setDirectory(QString::fromStdString(folders_.front().parent_path().string()));
+        dialog.selectFile(QString::fromStdString(folders_.front().string()));
+        static_cast<QDialog&>(dialog).accept();
+    }
+    if (!folders_.empty()) folders_.erase(folders_.begin());
+}
+
 void BoxAnswerer::AnswerOpenBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QWidget* modal = QApplication::activeModalWidget();
+    if (qobject_cast<QFileDialog*>(modal) != nullptr && modal->isVisible()) {
+        AnswerFolderBrowser(*modal);
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr || !box->isVisible()) return;
     ShownBox shown{box->windowTitle(), box->text(), {}};
     QAbstractButton* chosen = nullptr;

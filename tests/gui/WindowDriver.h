@@ -32,6 +32,10 @@ class BoxAnswerer : public QObject {
 public:
     BoxAnswerer();
     void Script(std::vector<QString> captions);
+    // The next folder browser picks `folder` (an empty path cancels it).
+    void ScriptFolder(std::filesystem::path folder) { folders_.push_back(std::move(folder)); }
+    // The prompts of the folder browsers shown.
+    const QStringList& folderPrompts() const { return folderPrompts_; }
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The text of the last box, "" when none was shown.
     QString lastText() const { return shown_.empty() ? QString() : shown_.back().text; }
@@ -39,9 +43,12 @@ public:
 
 private:
     void AnswerOpenBox();
+    void AnswerFolderBrowser(QWidget& browser);
 
     QTimer poll_;
     std::vector<QString> script_;
+    std::vector<std::filesystem::path> folders_;
+    QStringList folderPrompts_;
     std::vector<ShownBox> shown_;
 };
 
