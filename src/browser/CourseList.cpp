@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <numeric>
 
 #include "util/Text.h"
 #include "util/TextDecoding.h"
@@ -39,19 +38,35 @@ struct CellText {
     std::string Joined() const { return std::string(name).append(tail); }
 };
 
-// Byte-wise on unsigned bytes, as std::string_view compares.
-bool Less(const CellText& a, const CellText& b) {
+// Byte-wise on unsigned bytes, as std::string_view compares: negative, zero
+// or positive.
+int Compare(const CellText& a, const CellText& b) {
     std::string_view a1 = a.name, a2 = a.tail, b1 = b.name, b2 = b.tail;
     for (;;) {
         if (a1.empty()) std::swap(a1, a2);
         if (b1.empty()) std::swap(b1, b2);
-        if (a1.empty() || b1.empty()) return a1.empty() && !b1.empty();
+        if (a1.empty() || b1.empty()) return a1.empty() ? (b1.empty() ? 0 : -1) : 1;
         const std::size_t common = std::min(a1.size(), b1.size());
-        const int order = a1.substr(0, common).compare(b1.substr(0, common));
-        if (order != 0) return order < 0;
+        if (const int order = a1.substr(0, common).compare(b1.substr(0, common)); order != 0)
+            return order;
         a1.remove_prefix(common);
         b1.remove_prefix(common);
     }
+}
+
+// The first sixteen bytes of a cell's text as two big-endian numbers (zero
+// filled), so that comparing them compares those bytes as unsigned.
+using Head = std::array<std::uint64_t, 2>;
+Head HeadOf(const CellText& cell) {
+    std::array<unsigned char, 16> bytes{};
+    std::size_t taken = 0;
+    for (std::string_view part : {cell.name, std::string_view(cell.tail)}) {
+        for (std::size_t i = 0; i < part.size() && taken < bytes.size(); ++i)
+            bytes[taken++] = static_cast<unsigned char>(part[i]);
+    }
+    Head head{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) head[i / 8] = (head[i / 8] << 8) | bytes[i];
+    return head;
 }
 
 // The text of the device's copy: a modified course's stored version, else
@@ -127,17 +142,31 @@ void CourseList::Clear() {
 
 void CourseList::Sort(int column) {
     if (!IsVersionColumn(column)) return;
-    // Keys are taken once; each comparison then walks two short pieces.
+    // Keys are taken once. Most comparisons are settled by the first sixteen
+    // bytes, read as two numbers; equal keys fall back to their fill order,
+    // which keeps the sort stable.
+    struct Ordered {
+        Head head;
+        std::size_t position;
+    };
     std::vector<CellText> keys;
     keys.reserve(rows_.size());
-    for (const CourseRow& row : rows_) keys.push_back(SortText(row, column));
-    std::vector<std::size_t> order(rows_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::size_t a, std::size_t b) { return Less(keys[a], keys[b]); });
+    std::vector<Ordered> order;
+    order.reserve(rows_.size());
+    for (const CourseRow& row : rows_) {
+        keys.push_back(SortText(row, column));
+        order.push_back({HeadOf(keys.back()), order.size()});
+    }
+    std::sort(order.begin(), order.end(), [&keys](const Ordered& a, const Ordered& b) {
+        // Word by word: comparing the arrays whole would call memcmp.
+        if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+        const int byText = Compare(keys[a.position], keys[b.position]);
+        return byText != 0 ? byText < 0 : a.position < b.position;
+    });
     std::vector<CourseRow> sorted;
     sorted.reserve(rows_.size());
-    for (std::size_t position : order) sorted.push_back(rows_[position]);
+    for (const Ordered& ordered : order) sorted.push_back(rows_[ordered.position]);
     rows_ = std::move(sorted);
     ++revision_;
 }
