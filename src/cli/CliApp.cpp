@@ -13,7 +13,6 @@
 #include "cli/RecordCommands.h"
 #include "cli/RecordViewCommands.h"
 #include "cli/TransferCommands.h"
-#include "platform/CurlHttpClient.h"
 #include "platform/UdevVolumeSource.h"
 
 namespace orvane::cli {
@@ -21,8 +20,6 @@ namespace orvane::cli {
 std::unique_ptr<VolumeSource> CliContext::MakeVolumeSource() const {
     return std::make_unique<UdevVolumeSource>(mountInfoPath);
 }
-
-std::string CliContext::ServerUrl() const { return server ? *server : DefaultServerUrl(); }
 
 std::filesystem::path CliContext::WorkFolder() const {
     std::filesystem::path folder;

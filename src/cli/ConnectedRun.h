@@ -4,7 +4,7 @@
 #include "cli/CliApp.h"
 #include "cli/TerminalShell.h"
 #include "device/Discovery.h"
-#include "platform/CurlHttpClient.h"
+#include "platform/HttpModule.h"
 
 namespace orvane::cli {
 
@@ -15,8 +15,8 @@ class ConnectedRun {
 public:
     explicit ConnectedRun(const CliContext& context)
         : shell_(context.json ? context.err : context.out, context.answer, true),
-          http_(context.ServerUrl()),
-          session_(shell_, context.language, http_, context.WorkFolder()) {
+          http_(OpenHttpClient(context.server)),
+          session_(shell_, context.language, *http_, context.WorkFolder()) {
         if (context.device) {
             PickDeviceRoot(session_.device, *context.device);
         } else {
@@ -32,7 +32,7 @@ public:
 
 private:
     TerminalShell shell_;
-    CurlHttpClient http_;
+    std::unique_ptr<HttpClient> http_;
     Session session_;
     bool connected_ = false;
 };

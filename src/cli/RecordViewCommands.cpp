@@ -40,7 +40,7 @@ public:
     RecordFolderView(const CliContext& context, const std::filesystem::path& dir)
         : shell_(context.json ? context.err : context.out, context.answer, false),
           ui_(shell_, context.language),
-          http_(context.ServerUrl()),
+          http_(OpenHttpClient(context.server)),
           folder_(dir) {
         if (context.device) run_.emplace(context);
         RecordFolder folder{dir};
@@ -52,7 +52,7 @@ public:
     }
 
     Ui& ui() { return run_ ? run_->session().ui : ui_; }
-    HttpClient& http() { return run_ ? run_->session().http : http_; }
+    HttpClient& http() { return run_ ? run_->session().http : *http_; }
     std::vector<RecordEntry>& entries() { return entries_; }
 
     // The entry of record file `file`, its course names filled and its
@@ -75,7 +75,7 @@ private:
     std::optional<ConnectedRun> run_;
     TerminalShell shell_;
     Ui ui_;
-    CurlHttpClient http_;
+    std::unique_ptr<HttpClient> http_;
     std::filesystem::path folder_;
     std::vector<RecordEntry> entries_;
 };
