@@ -125,7 +125,8 @@ void DeleteStoredKoreanMaps(benchmark::State& state) {
     state.counters["maps"] =
         benchmark::Counter(static_cast<double>(maps), benchmark::Counter::kIsRate);
 }
-BENCHMARK(DeleteStoredKoreanMaps)->Unit(benchmark::kMillisecond)->Iterations(3);
+// One round: it takes half a minute, a club-list rewrite with its flush per map.
+BENCHMARK(DeleteStoredKoreanMaps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

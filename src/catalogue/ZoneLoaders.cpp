@@ -10,10 +10,12 @@
 namespace orvane {
 namespace {
 
-// A server file fetched into the working folder is read once and removed.
-std::optional<std::string> TakeWorkFile(const CatalogueContext& context, std::string_view name) {
+// A server file fetched into the working folder is read once and removed;
+// the bytes of this run's fetch need no reading.
+std::optional<std::string> TakeWorkFile(const CatalogueContext& context, std::string_view name,
+                                        std::optional<std::string> fetched) {
     const auto path = context.workFolder / name;
-    auto bytes = ReadFileBytes(path);
+    auto bytes = fetched ? std::move(fetched) : ReadFileBytes(path);
     if (bytes) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
@@ -35,13 +37,14 @@ const CourseNode* FindIn(const PerZone<std::vector<CourseNode>>& lists, std::str
 
 }  // namespace
 
-void LoadCatalogueZone(CatalogueContext& context, int zone) {
+void LoadCatalogueZone(CatalogueContext& context, int zone, FetchedZone fetched) {
     const std::string_view name = ZoneTable[Index(zone)].catalogueName;
     if (context.device.ModelCode == kFirstGenerationModel) {
-        const auto aliases = TakeWorkFile(context, "_" + std::string(name));
+        const auto aliases =
+            TakeWorkFile(context, "_" + std::string(name), std::move(fetched.aliasList));
         context.data.AliasList[Index(zone)] = ParseAliasList(aliases.value_or(std::string()));
     }
-    const auto text = TakeWorkFile(context, name);
+    const auto text = TakeWorkFile(context, name, std::move(fetched.clubList));
     if (!text) return;
     context.data.CatalogueTextLength[Index(zone)] = text->size();
     if (text->empty()) return;
@@ -49,8 +52,9 @@ void LoadCatalogueZone(CatalogueContext& context, int zone) {
         ParseTextClubList(*text, zone, ClubListSide::Catalogue, context.ui);
 }
 
-void LoadReferenceZone(CatalogueContext& context, int zone) {
-    const auto text = TakeWorkFile(context, ZoneTable[Index(zone)].catalogueName);
+void LoadReferenceZone(CatalogueContext& context, int zone, std::optional<std::string> fetched) {
+    const auto text =
+        TakeWorkFile(context, ZoneTable[Index(zone)].catalogueName, std::move(fetched));
     if (!text) return;
     context.data.ReferenceList[Index(zone)] = ParseReferenceList(*text);
 }

@@ -15,7 +15,6 @@
 #include "cli/RecordStatsCommand.h"
 #include "cli/RecordViewCommands.h"
 #include "cli/TransferCommands.h"
-#include "platform/CurlHttpClient.h"
 #include "platform/UdevVolumeSource.h"
 #include "shell/FrontEndTexts.h"
 
@@ -24,8 +23,6 @@ namespace orvane::cli {
 std::unique_ptr<VolumeSource> CliContext::MakeVolumeSource() const {
     return std::make_unique<UdevVolumeSource>(mountInfoPath);
 }
-
-std::string CliContext::ServerUrl() const { return server ? *server : DefaultServerUrl(); }
 
 std::filesystem::path CliContext::WorkFolder() const {
     return PrepareWorkFolder(workdir, [](const char* name) { return std::getenv(name); });

@@ -27,8 +27,6 @@ struct CliContext {
     std::ostream& err;
 
     std::unique_ptr<VolumeSource> MakeVolumeSource() const;
-    // --server, else the ORVANE_SERVER environment variable, else the build's default.
-    std::string ServerUrl() const;
     // --workdir, else the user's cache folder; created when missing.
     std::filesystem::path WorkFolder() const;
     // "orvane-cli: <text>" on standard error in the chosen language.

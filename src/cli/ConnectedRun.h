@@ -3,7 +3,7 @@
 #include "app/DeviceLocation.h"
 #include "cli/CliApp.h"
 #include "cli/TerminalShell.h"
-#include "platform/CurlHttpClient.h"
+#include "platform/HttpModule.h"
 
 namespace orvane::cli {
 
@@ -14,8 +14,8 @@ class ConnectedRun {
 public:
     explicit ConnectedRun(const CliContext& context)
         : shell_(context.json ? context.err : context.out, context.language, context.answer, true),
-          http_(context.ServerUrl()),
-          session_(shell_, context.language, http_, context.WorkFolder()) {
+          http_(OpenHttpClient(context.server)),
+          session_(shell_, context.language, *http_, context.WorkFolder()) {
         connected_ = LocateAndConnect(session_, *context.MakeVolumeSource(), context.device);
     }
     ConnectedRun(const ConnectedRun&) = delete;
@@ -26,7 +26,7 @@ public:
 
 private:
     TerminalShell shell_;
-    CurlHttpClient http_;
+    std::unique_ptr<HttpClient> http_;
     Session session_;
     bool connected_ = false;
 };

@@ -16,7 +16,7 @@ constexpr TextPair kNoSuchRecord{" 은(는) 이 폴더의 기록 파일이 아�
 RecordFolderView::RecordFolderView(const CliContext& context, const std::filesystem::path& dir)
     : shell_(context.json ? context.err : context.out, context.language, context.answer, false),
       ui_(shell_, context.language),
-      http_(context.ServerUrl()),
+      http_(OpenHttpClient(context.server)),
       folder_(dir) {
     if (context.device) run_.emplace(context);
     RecordFolder folder{dir};

@@ -8,6 +8,7 @@
 #include "cli/CliApp.h"
 #include "cli/ConnectedRun.h"
 #include "cli/TerminalShell.h"
+#include "platform/HttpModule.h"
 #include "records/CourseGeometry.h"
 #include "records/RoundRecord.h"
 #include "shell/Ui.h"
@@ -22,7 +23,7 @@ public:
     RecordFolderView(const CliContext& context, const std::filesystem::path& dir);
 
     Ui& ui() { return run_ ? run_->session().ui : ui_; }
-    HttpClient& http() { return run_ ? run_->session().http : http_; }
+    HttpClient& http() { return run_ ? run_->session().http : *http_; }
     std::vector<RecordEntry>& entries() { return entries_; }
 
     // The entry of record file `file`, its course names filled and its
@@ -34,7 +35,7 @@ private:
     std::optional<ConnectedRun> run_;
     TerminalShell shell_;
     Ui ui_;
-    CurlHttpClient http_;
+    std::unique_ptr<HttpClient> http_;
     std::filesystem::path folder_;
     std::vector<RecordEntry> entries_;
 };

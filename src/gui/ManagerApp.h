@@ -13,7 +13,9 @@
 namespace orvane::gui {
 
 // One run of the window: the session and everything it talks through, the
-// worker that runs the core, and the main window. Members are destroyed in
+// worker that runs the core, and the main window. The window links the
+// libcurl client itself: the command line loads it on demand to start fast,
+// while a window starts with Qt's libraries anyway. Members are destroyed in
 // reverse order: the window first, then the worker's thread, then the
 // session.
 class ManagerApp {

@@ -40,13 +40,22 @@ std::optional<std::string> FetchToMemory(HttpClient& http, std::string_view path
     return std::move(response->body);
 }
 
-std::optional<std::uint64_t> FetchToFile(HttpClient& http, const std::filesystem::path& workFolder,
-                                         std::string_view folder, std::string_view name) {
+std::optional<std::string> FetchToFileAndMemory(HttpClient& http,
+                                                const std::filesystem::path& workFolder,
+                                                std::string_view folder, std::string_view name) {
     if (!IsSafeFileName(name)) return std::nullopt;
     std::string path = std::string(folder) + "//" + std::string(name);
-    const auto body = FetchToMemory(http, path);
+    auto body = FetchToMemory(http, path);
     if (!body) return std::nullopt;
-    if (!WriteFileAtomically(workFolder / name, *body)) return std::nullopt;
+    if (!WriteFileAtomically(workFolder / name, *body, nullptr, Durability::Unflushed))
+        return std::nullopt;
+    return body;
+}
+
+std::optional<std::uint64_t> FetchToFile(HttpClient& http, const std::filesystem::path& workFolder,
+                                         std::string_view folder, std::string_view name) {
+    const auto body = FetchToFileAndMemory(http, workFolder, folder, name);
+    if (!body) return std::nullopt;
     return body->size();
 }
 

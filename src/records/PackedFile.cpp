@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -142,15 +143,28 @@ public:
     }
 
     // The first `bitCount` bits of `data` decoded; nothing when a bit leads
-    // off the tree or the bits stop inside a code.
+    // off the tree or the bits stop inside a code. Wherever that many bits
+    // are left, kLookupBits of them are looked up at once: one step then
+    // finds a code that short, or the node a longer code goes on from, or
+    // that the bits lead off the tree, as walking them one by one would.
     std::optional<std::string> Decode(std::string_view data, std::uint64_t bitCount,
                                       std::size_t shortestCode) const {
+        const std::vector<Step> lookup = LookupTable();
         std::string out;
         out.reserve(static_cast<std::size_t>(bitCount / std::max<std::size_t>(shortestCode, 1)));
         std::size_t node = 0;
-        for (std::uint64_t i = 0; i < bitCount; ++i) {
-            const auto byte = static_cast<unsigned char>(data[i / 8]);
-            const std::int32_t next = nodes_[node].child[(byte >> (7 - i % 8)) & 1u];
+        std::uint64_t i = 0;
+        while (i < bitCount) {
+            std::int32_t next = -1;
+            if (node == 0 && bitCount - i >= kLookupBits) {
+                const Step step = lookup[PeekBits(data, i)];
+                next = step.node;
+                i += step.bits;
+            } else {
+                const auto byte = static_cast<unsigned char>(data[i / 8]);
+                next = nodes_[node].child[(byte >> (7 - i % 8)) & 1u];
+                ++i;
+            }
             if (next < 0) return std::nullopt;
             const Node& reached = nodes_[static_cast<std::size_t>(next)];
             if (reached.symbol >= 0) {
@@ -165,10 +179,48 @@ public:
     }
 
 private:
+    static constexpr int kLookupBits = 10;
+
     struct Node {
         std::array<std::int32_t, 2> child{-1, -1};
         std::int32_t symbol = -1;
     };
+    // Where kLookupBits bits lead from the root: the first leaf on the way,
+    // else the node after all of them, or -1 off the tree; and the bits used.
+    struct Step {
+        std::int32_t node = 0;
+        std::uint8_t bits = 0;
+    };
+
+    std::vector<Step> LookupTable() const {
+        std::vector<Step> table(std::size_t{1} << kLookupBits);
+        for (std::size_t pattern = 0; pattern < table.size(); ++pattern) {
+            Step& step = table[pattern];
+            for (int bit = kLookupBits - 1; bit >= 0; --bit) {
+                step.node =
+                    nodes_[static_cast<std::size_t>(step.node)].child[(pattern >> bit) & 1u];
+                ++step.bits;
+                if (step.node < 0 || nodes_[static_cast<std::size_t>(step.node)].symbol >= 0) break;
+            }
+        }
+        return table;
+    }
+
+    // kLookupBits bits of `data` from bit `i` on, all of them inside it.
+    static std::size_t PeekBits(std::string_view data, std::uint64_t i) {
+        const auto first = static_cast<std::size_t>(i / 8);
+        std::uint32_t window = 0;
+        if (first + 4 <= data.size()) {
+            std::memcpy(&window, data.data() + first, 4);
+            window = __builtin_bswap32(window) >> 8;
+        } else {
+            for (std::size_t k = first; k < first + 3; ++k)
+                window = window << 8 | (k < data.size() ? static_cast<unsigned char>(data[k]) : 0u);
+        }
+        const auto shift = static_cast<unsigned>(24 - i % 8 - kLookupBits);
+        return (window >> shift) & ((1u << kLookupBits) - 1);
+    }
+
     std::vector<Node> nodes_;
 };
 

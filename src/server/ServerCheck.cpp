@@ -14,8 +14,9 @@ constexpr std::chrono::milliseconds kPause(100);
 
 void TellOfNewerManager(CatalogueContext& context) {
     const bool korean = context.ui.language() == Language::Korean;
-    const auto text = FetchToMemory(context.http, korean ? "Download//Downloader//manager_ver.txt"
-                                                         : "Download//Downloader//manager_ver_e.txt");
+    const auto text =
+        FetchToMemory(context.http, korean ? "Download//Downloader//manager_ver.txt"
+                                           : "Download//Downloader//manager_ver_e.txt");
     if (!text) return;
     std::string label, version;
     ScanReader reader(*text, 0);
@@ -28,16 +29,22 @@ void TellOfNewerManager(CatalogueContext& context) {
                    Buttons::Ok);
 }
 
-void FetchClubLists(CatalogueContext& context) {
+// Every zone's lists, kept in memory as well so that loading them need not
+// read the working folder back.
+PerZone<FetchedZone> FetchClubLists(CatalogueContext& context) {
     const bool firstGeneration = context.device.ModelCode == kFirstGenerationModel;
     const std::string folder = "Download//" + context.device.CourseFolder;
-    for (const ZoneFiles& zone : ZoneTable) {
-        FetchToFile(context.http, context.workFolder, folder, zone.catalogueName);
+    PerZone<FetchedZone> fetched;
+    for (std::size_t zone = 0; zone < kZoneCount; ++zone) {
+        const std::string_view name = ZoneTable[zone].catalogueName;
+        fetched[zone].clubList =
+            FetchToFileAndMemory(context.http, context.workFolder, folder, name);
         if (firstGeneration) {
-            FetchToFile(context.http, context.workFolder, "Download//Cour107",
-                        "_" + std::string(zone.catalogueName));
+            fetched[zone].aliasList = FetchToFileAndMemory(
+                context.http, context.workFolder, "Download//Cour107", "_" + std::string(name));
         }
     }
+    return fetched;
 }
 
 bool ConnectionLost(Ui& ui) {
@@ -73,16 +80,18 @@ bool ServerCheck(CatalogueContext& context, ServerState& server) {
     if (FindFirmwareRow(server.FirmwareTable, context.device.HardwareVersion) == nullptr)
         ui.Notify("알 수 없는 단말기 버전입니다.", "It's failed to check device version.");
 
-    FetchClubLists(context);
+    PerZone<FetchedZone> fetched = FetchClubLists(context);
     ui.SetProgress(200);
     ui.ShowStatus(message::AnalyzingClubList);
     ui.Pause(kPause);
-    for (int zone = 0; zone < kZoneCount; ++zone) LoadCatalogueZone(context, zone);
+    for (int zone = 0; zone < kZoneCount; ++zone)
+        LoadCatalogueZone(context, zone, std::move(fetched[static_cast<std::size_t>(zone)]));
     if (context.device.ModelCode == kFirstGenerationModel) {
         for (int zone = 0; zone < kZoneCount; ++zone) {
-            FetchToFile(context.http, context.workFolder, "Download//Cour107",
-                        ZoneTable[static_cast<std::size_t>(zone)].catalogueName);
-            LoadReferenceZone(context, zone);
+            const std::string_view name = ZoneTable[static_cast<std::size_t>(zone)].catalogueName;
+            auto references =
+                FetchToFileAndMemory(context.http, context.workFolder, "Download//Cour107", name);
+            LoadReferenceZone(context, zone, std::move(references));
         }
     }
     if (context.data.CatalogueTextLength[0] == 0) return ConnectionLost(ui);

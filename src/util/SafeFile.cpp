@@ -19,7 +19,8 @@ bool IsSafeFileName(std::string_view name) {
     return true;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {}
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, Durability durability)
+    : target_(std::move(target)), durability_(durability) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
     if (fd_ >= 0) ::close(fd_);
@@ -54,7 +55,7 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
 }
 
 bool AtomicFileWriter::Commit() {
-    if (::fsync(fd_) != 0) return Fail();
+    if (durability_ == Durability::Flushed && ::fsync(fd_) != 0) return Fail();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return Fail();
@@ -63,8 +64,9 @@ bool AtomicFileWriter::Commit() {
     return true;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, int* error) {
-    AtomicFileWriter writer(target);
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes, int* error,
+                         Durability durability) {
+    AtomicFileWriter writer(target, durability);
     const bool written = writer.Open() && writer.Write(bytes) && writer.Commit();
     if (!written && error != nullptr) *error = writer.error();
     return written;

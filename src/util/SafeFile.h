@@ -11,13 +11,25 @@ namespace orvane {
 // come from the server or the device pass here before they become paths.
 bool IsSafeFileName(std::string_view name);
 
+// How far a new file's bytes must have gone before it takes the target's name.
+enum class Durability {
+    // Down to the storage: an unplug or a power cut then leaves the old file
+    // or the new one. Everything on the device is written so.
+    Flushed,
+    // Handed to the kernel only. For the working folder's files, which the
+    // same run reads and deletes: a flush there would cost a connection one
+    // wait for the disk per club list and protect nothing.
+    Unflushed,
+};
+
 // Writes a file under a temporary name in the target's folder and renames it
-// over the target only when every byte is written and flushed, so that an
-// interruption leaves either the old file or the new one, never a part.
-// Destroying an uncommitted writer removes the temporary file.
+// over the target only when every byte is written (and, by default, flushed),
+// so that an interruption leaves either the old file or the new one, never a
+// part. Destroying an uncommitted writer removes the temporary file.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(std::filesystem::path target);
+    explicit AtomicFileWriter(std::filesystem::path target,
+                              Durability durability = Durability::Flushed);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -33,6 +45,7 @@ private:
     bool Fail();
 
     std::filesystem::path target_;
+    Durability durability_;
     std::filesystem::path temporary_;
     int fd_ = -1;
     int error_ = 0;
@@ -40,6 +53,6 @@ private:
 
 // The whole write in one call.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                         int* error = nullptr);
+                         int* error = nullptr, Durability durability = Durability::Flushed);
 
 }  // namespace orvane

@@ -6,8 +6,6 @@
 namespace orvane::demo {
 namespace {
 
-constexpr std::size_t kSmallestMap = 50 * 1024;
-constexpr std::size_t kLargestMap = 400 * 1024;
 constexpr const char* kCourseFolders[] = {"Course_V40", "Course29", "Course30"};
 
 // The map's file name on the server: the alias when it has one, else its name.
@@ -34,7 +32,7 @@ std::string PlausibleBytes(DemoRandom& random, std::string_view header, std::siz
 }
 
 void WriteServerMaps(const std::filesystem::path& server, const DemoCatalogue& catalogue,
-                     DemoRandom& random) {
+                     DemoRandom& random, MapSizes sizes) {
     const auto download = server / "Download";
     for (const auto& zone : catalogue.zones) {
         for (const CourseNode& course : zone) {
@@ -46,9 +44,11 @@ void WriteServerMaps(const std::filesystem::path& server, const DemoCatalogue& c
                 return download / CourseMapFolder(model, course.id) / name;
             };
             const std::size_t length =
-                kSmallestMap + random.Below(static_cast<std::uint32_t>(kLargestMap - kSmallestMap));
+                sizes.smallest +
+                random.Below(static_cast<std::uint32_t>(sizes.largest - sizes.smallest));
             const auto original = mapIn(0, kCourseFolders[0]);
-            WriteDemoFile(original, PlausibleBytes(random, "ORVANE-MAP " + course.name + "\n", length));
+            WriteDemoFile(original,
+                          PlausibleBytes(random, "ORVANE-MAP " + course.name + "\n", length));
             LinkOrCopy(original, mapIn(0, kCourseFolders[1]));
             LinkOrCopy(original, mapIn(0, kCourseFolders[2]));
             LinkOrCopy(original, mapIn(kFirstGenerationModel, kCourseFolders[0]));

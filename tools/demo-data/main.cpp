@@ -44,7 +44,16 @@ int main(int argc, char** argv) {
     bool maps = true;
     app.add_flag("!--no-maps", maps,
                  "Leave the course maps out (a world-size catalogue's maps take gigabytes)");
+    std::vector<std::size_t> mapKib{50, 400};
+    app.add_option("--map-kib", mapKib, "Smallest and largest map size in KiB (largest excluded)")
+        ->delimiter(',')
+        ->expected(2)
+        ->capture_default_str();
     CLI11_PARSE(app, argc, argv);
+    if (mapKib[0] >= mapKib[1]) {
+        std::cerr << "orvane-demo-data: --map-kib needs the smaller size first\n";
+        return 2;
+    }
 
     try {
         namespace demo = orvane::demo;
@@ -57,7 +66,8 @@ int main(int argc, char** argv) {
         const auto server = demo::WriteServerTree(out, catalogue);
         if (maps) {
             demo::DemoRandom mapRandom(StreamSeed(seed, kMapStream));
-            demo::WriteServerMaps(server, catalogue, mapRandom);
+            demo::WriteServerMaps(server, catalogue, mapRandom,
+                                  {.smallest = mapKib[0] * 1024, .largest = mapKib[1] * 1024});
         }
         demo::DemoRandom firmwareRandom(StreamSeed(seed, kFirmwareStream));
         demo::WriteFirmwareTree(server, devices, firmwareRandom);
