@@ -12,7 +12,10 @@ namespace orvane::cli {
 bool WriteOutputFile(const CliContext& context, const std::filesystem::path& out,
                      std::string_view bytes) {
     int error = 0;
-    if (WriteFileAtomically(out, bytes, &error)) return true;
+    // A file on the PC, as durable as any tool's output (gzip's, curl's): whole
+    // under its name or not there, but not flushed, which would cost more
+    // than the rest of a short command together.
+    if (WriteFileAtomically(out, bytes, &error, Durability::Unflushed)) return true;
     context.err << DisplayText(out.string()) << PickText(context.language, text::CannotWrite)
                 << std::generic_category().message(error) << '\n';
     return false;

@@ -18,7 +18,8 @@ enum class Durability {
     Flushed,
     // Handed to the kernel only. For the working folder's files, which the
     // same run reads and deletes: a flush there would cost a connection one
-    // wait for the disk per club list and protect nothing.
+    // wait for the disk per club list and protect nothing. Also for the files
+    // a command writes on the PC, which no tool of their kind flushes.
     Unflushed,
 };
 
