@@ -10,15 +10,13 @@
 
 namespace orvane {
 
-bool LocateDevice(DeviceLink& device, VolumeSource& volumes,
-                  const std::optional<std::filesystem::path>& namedFolder) {
-    if (namedFolder) return PickDeviceRoot(device, *namedFolder);
-    return FindDevice(device, volumes);
-}
-
 bool LocateAndConnect(Session& session, VolumeSource& volumes,
                       const std::optional<std::filesystem::path>& namedFolder) {
-    LocateDevice(session.device, volumes, namedFolder);
+    if (namedFolder) {
+        PickDeviceRoot(session.device, *namedFolder);
+    } else {
+        FindDevice(session.device, volumes);
+    }
     return ConnectDevice(session);
 }
 

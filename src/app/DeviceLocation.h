@@ -8,14 +8,10 @@
 
 namespace orvane {
 
-// Where a front end looks for the device: the folder the person named
-// (--device), else the mounted USB volumes by the discovery rules. True when
-// a device is known afterwards; a named folder always counts as known, its
-// faults are the connection's to report.
-bool LocateDevice(DeviceLink& device, VolumeSource& volumes,
-                  const std::optional<std::filesystem::path>& namedFolder);
-
-// LocateDevice, then the connection sequence. True when it ran to its end.
+// The device the front end was told to use (--device), else the first the
+// discovery rules accept among the mounted USB volumes, then the connection
+// sequence. A named folder is taken as it is: its faults are the
+// connection's to report. True when the sequence ran to its end.
 bool LocateAndConnect(Session& session, VolumeSource& volumes,
                       const std::optional<std::filesystem::path>& namedFolder);
 

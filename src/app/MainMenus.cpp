@@ -77,8 +77,6 @@ constexpr std::array kButtonTexts{
 
 std::span<const Menu> MainMenus() { return kMenus; }
 
-std::span<const ButtonText> ButtonTexts() { return kButtonTexts; }
-
 const ButtonText* FindButtonText(int controlId) {
     for (const ButtonText& text : kButtonTexts) {
         if (text.controlId == controlId) return &text;

@@ -56,7 +56,6 @@ struct ButtonText {
     TextPair firstLine;
     TextPair secondLine;
 };
-std::span<const ButtonText> ButtonTexts();
 const ButtonText* FindButtonText(int controlId);
 
 // The about box.
