@@ -21,8 +21,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
-
 void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
     for (const RecordRow& row : rows) {
         for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
