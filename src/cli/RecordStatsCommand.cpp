@@ -58,9 +58,7 @@ public:
 
     void PrintText() const {
         std::ostream& out = context_.out;
-        out << Text(kRoundsPlayed) << ": " << statistics_.series.size() << " ("
-            << Text(kEighteenHoles) << ": " << statistics_.eighteen.strokes.count << ", "
-            << Text(kNineHoles) << ": " << statistics_.nine.strokes.count << ")\n";
+        out << Text(kRoundsPlayed) << ": " << RoundsPlayedText(statistics_, language()) << '\n';
         for (const auto& [length, rounds] : Lengths()) {
             out << Text(kAverageStrokes) << ", " << Text(length) << ": "
                 << MeanText(rounds->strokes) << '\n';

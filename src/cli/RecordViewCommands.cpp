@@ -162,7 +162,7 @@ int RecordsExportCommand(const CliContext& context, const std::filesystem::path&
     CourseGeometry geometry;
     const RecordEntry* entry = view.Open(context, file, geometry);
     if (!entry) return 1;
-    const std::string title = ShownClubName(*entry, context.language) + " " + entry->date;
+    const std::string title = RoundTitle(*entry, context.language);
     if (targets.gpx &&
         !WriteOutputFile(context, *targets.gpx, RoundGpx(*entry->record, geometry, title)))
         return 1;

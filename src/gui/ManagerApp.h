@@ -7,6 +7,7 @@
 #include "gui/GuiShell.h"
 #include "gui/ManagerOptions.h"
 #include "gui/Prompter.h"
+#include "gui/RecordWindows.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/UdevVolumeSource.h"
 
@@ -24,6 +25,7 @@ public:
     void Show();
     CFairsyncDlg& window() { return window_; }
     Session& session() { return session_; }
+    RecordWindows& records() { return records_; }
 
 private:
     Prompter prompter_;
@@ -34,6 +36,7 @@ private:
     DeviceWatch watch_;
     CoreWorker worker_;
     CFairsyncDlg window_;
+    RecordWindows records_;
 };
 
 }  // namespace orvane::gui

@@ -10,6 +10,14 @@ TextPair RoundLengthText(std::int32_t holes) {
     return holes > kHolesPerHalf ? kEighteenHoles : kNineHoles;
 }
 
+std::string RoundsPlayedText(const RoundStatistics& statistics, Language language) {
+    return Format("%zu (%s: %lld, %s: %lld)", statistics.series.size(),
+                  std::string(PickText(language, kEighteenHoles)).c_str(),
+                  static_cast<long long>(statistics.eighteen.strokes.count),
+                  std::string(PickText(language, kNineHoles)).c_str(),
+                  static_cast<long long>(statistics.nine.strokes.count));
+}
+
 std::string MeanText(const WholeMean& mean) {
     const auto tenths = mean.Tenths();
     return tenths ? OneDecimalText(*tenths) : std::string(kNoFigure);

@@ -30,6 +30,9 @@ inline constexpr std::string_view kNoFigure = "-";
 // "18 holes" or "9 holes" for a round of `holes`.
 TextPair RoundLengthText(std::int32_t holes);
 
+// "5 (18 holes: 3, 9 holes: 2)": every round, then by length.
+std::string RoundsPlayedText(const RoundStatistics& statistics, Language language);
+
 // The mean with one decimal, kNoFigure when empty.
 std::string MeanText(const WholeMean& mean);
 // The same with "+" before a mean over par: "+1.3", "-0.3", "0.0".
