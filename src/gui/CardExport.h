@@ -23,7 +23,6 @@ public:
     explicit CardExport(JobQueue& jobs) : jobs_(jobs) {}
 
     void Export(CViewScore& card);
-    const QString& folder() const { return folder_; }
     // Where the first export is offered, unless one has been made.
     void OfferFolder(const QString& folder);
 

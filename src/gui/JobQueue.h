@@ -18,8 +18,6 @@ public:
     explicit JobQueue(CoreWorker& worker);
 
     void Run(CoreWorker::Job job, std::function<void()> done = {});
-    // A job is waiting or running.
-    bool pending() const { return !waiting_.empty() || running_; }
 
 private:
     struct Waiting {

@@ -25,7 +25,6 @@ public:
     void Show();
     CFairsyncDlg& window() { return window_; }
     Session& session() { return session_; }
-    RecordWindows& records() { return records_; }
 
 private:
     Prompter prompter_;

@@ -14,7 +14,7 @@ constexpr int kListHeight = 320;
 
 RecordListDialog::RecordListDialog(std::span<const RecordColumn> columns, Language language,
                                    RecordSort& sort, bool checkable, Texts texts, QWidget* parent)
-    : QDialog(parent), language_(language), model_(columns, language, sort, checkable) {
+    : QDialog(parent), model_(columns, language, sort, checkable) {
     setWindowTitle(Translated(language, texts.title));
     table_ = new RecordTable(
         model_,

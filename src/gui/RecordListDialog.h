@@ -30,10 +30,8 @@ protected:
     // The rows in list order; the list shows them sorted.
     void ShowRows(std::vector<RecordRow> rows);
     void SetWaiting(bool waiting);
-    Language language() const { return language_; }
 
 private:
-    Language language_;
     RecordRowsModel model_;
     RecordTable* table_ = nullptr;
     QPushButton* action_ = nullptr;

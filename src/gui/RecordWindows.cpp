@@ -1,5 +1,6 @@
 #include "gui/RecordWindows.h"
 
+#include <QPointer>
 #include <memory>
 
 #include "gui/CRoundStatistics.h"
@@ -59,9 +60,7 @@ void RecordWindows::Present(QDialog* window, QWidget* after) {
     QPointer<QWidget> owner(after);
     connect(window, &QObject::destroyed, this,
             [this, owner] { prompter_.SetParentWindow(owner ? owner.data() : &mainWindow_); });
-    shown_ = window;
     window->show();
-    emit opened(window);
 }
 
 void RecordWindows::OpenSaveDialog() {

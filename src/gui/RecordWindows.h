@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QObject>
-#include <QPointer>
 
 #include "app/MainMenus.h"
 #include "gui/CardExport.h"
@@ -26,13 +25,6 @@ public:
 
     void Open(WindowCommand command);
 
-    // The record window shown last, while it is open.
-    QDialog* shown() const { return shown_; }
-
-signals:
-    // A record window opened (modal; it deletes itself when closed).
-    void opened(QDialog* window);
-
 private:
     void OpenSaveDialog();
     void OpenViewer();
@@ -49,7 +41,6 @@ private:
     RecordSort viewerSort_ = ViewerSort();
     ScoreCardState card_;
     CardExport export_;
-    QPointer<QDialog> shown_;
 };
 
 }  // namespace orvane::gui

@@ -8,11 +8,15 @@
 
 #include "RecordWindowsDriver.h"
 #include "e2e/DemoWorld.h"
+#include "gui/CRoundStatistics.h"
 #include "gui/CSaveRecord.h"
 #include "gui/CViewRecordData.h"
 #include "gui/CViewScore.h"
+#include "records/Clubs.h"
 #include "records/PackedFile.h"
+#include "records/PlayedShots.h"
 #include "records/RecordLists.h"
+#include "records/RoundStatisticsTexts.h"
 #include "util/Text.h"
 
 namespace orvane::testing {
@@ -435,6 +439,60 @@ TEST_F(RecordViewer, ViewOpensTheFirstOfTwoRoundsOfOneClubAndHour) {
     EXPECT_EQ(card->timeLine().text().toStdString(),
               Format(":   %02d:%02d  ~  %02d:%02d", record.startTime[4], record.startTime[5],
                      record.endTime[4], record.endTime[5]));
+}
+
+// The statistics window shows the core's figures of the folder's rounds.
+TEST_F(RecordViewer, StatisticsWindowShowsTheCoresFigures) {
+    auto driver = ConnectWithFolder();
+    EXPECT_TRUE(driver->WaitIdle());
+    const std::vector<RecordEntry> entries = buildSavedRecordList(
+        driver->session().catalogue, records_->path(), ListRecordFolder(records_->path()));
+    const RoundStatistics expected = ComputeRoundStatistics(entries);
+    driver->window().RunCommand(WindowCommand::RoundStatistics);
+    auto* window = WaitForWindow<gui::CRoundStatistics>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Round Statistics");
+
+    const Language english = Language::English;
+    std::vector<std::string> summary;
+    for (const QLabel* line : window->summary()) summary.push_back(line->text().toStdString());
+    EXPECT_EQ(summary, (std::vector<std::string>{
+                           RoundsPlayedText(expected, english),
+                           MeanText(expected.eighteen.strokes),
+                           MeanText(expected.nine.strokes),
+                           PlayedRoundText(entries, expected.eighteen.best, english),
+                           PlayedRoundText(entries, expected.nine.best, english),
+                           PlayedRoundText(entries, expected.Latest(), english),
+                       }));
+    EXPECT_EQ(window->summary()[1]->accessibleName(), "Average strokes, 18 holes");
+
+    const QAbstractItemModel& holes = *window->holes().model();
+    ASSERT_EQ(holes.columnCount(), 18);
+    for (int hole = 0; hole < 18; ++hole) {
+        const WholeMean& toPar = expected.holeToPar[static_cast<std::size_t>(hole)];
+        EXPECT_EQ(holes.index(0, hole).data().toInt(), hole + 1);
+        EXPECT_EQ(holes.index(1, hole).data().toString().toLongLong(), toPar.count);
+        EXPECT_EQ(holes.index(2, hole).data().toString().toStdString(), ToParText(toPar));
+    }
+
+    // Clubs in club order, distances in the English card's yards.
+    const QAbstractItemModel& clubs = *window->clubs().model();
+    ASSERT_EQ(static_cast<std::size_t>(clubs.rowCount()), expected.clubs.size());
+    int row = 0;
+    for (const auto& [club, distances] : expected.clubs) {
+        EXPECT_EQ(clubs.index(row, 0).data().toString().toStdString(), ClubName(club, english));
+        EXPECT_EQ(clubs.index(row, 1).data().toString().toStdString(),
+                  std::to_string(distances.count));
+        EXPECT_EQ(clubs.index(row, 2).data().toString().toStdString(),
+                  DistanceText(distances.median, DistanceUnit::Yards) + " yd");
+        EXPECT_EQ(clubs.index(row, 3).data().toString().toStdString(),
+                  DistanceText(distances.longest, DistanceUnit::Yards) + " yd");
+        ++row;
+    }
+    // The chart's strokes in time order, for those who cannot see it.
+    QStringList strokes;
+    for (const PlayedRound& round : expected.series) strokes << QString::number(round.strokes);
+    EXPECT_EQ(window->chart().accessibleDescription(), strokes.join(", "));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 
 #include "gui/CViewRecordData.h"
@@ -37,7 +38,11 @@ void FileDialogAnswerer::AnswerOpenDialog() {
     if (dialog->fileMode() == QFileDialog::Directory) {
         dialog->setDirectory(QString::fromStdString(answer.path.string()));
     } else {
-        dialog->selectFile(QString::fromStdString(answer.path.string()));
+        // Typed into the name box, as selectFile leaves the box alone once
+        // it has the focus.
+        dialog->setDirectory(QString::fromStdString(answer.path.parent_path().string()));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (name != nullptr) name->setText(QString::fromStdString(answer.path.filename().string()));
     }
     // Through QDialog, where it is public: the file dialog checks the answer.
     static_cast<QDialog*>(dialog)->accept();
