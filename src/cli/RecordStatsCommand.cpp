@@ -9,29 +9,13 @@
 #include "records/PlayedShots.h"
 #include "records/RecordLists.h"
 #include "records/RoundStatistics.h"
-#include "util/Text.h"
-#include "util/TextDecoding.h"
+#include "records/RoundStatisticsTexts.h"
+#include "records/ScoreCard.h"
 
 namespace orvane::cli {
 namespace {
 
 using nlohmann::ordered_json;
-
-constexpr TextPair kRoundsPlayed{"라운드 수", "Rounds played"};
-constexpr TextPair kEighteenHoles{"18홀", "18 holes"};
-constexpr TextPair kNineHoles{"9홀", "9 holes"};
-constexpr TextPair kAverageStrokes{"평균 타수", "Average strokes"};
-constexpr TextPair kBestRound{"베스트 라운드", "Best round"};
-constexpr TextPair kLatestRound{"최근 라운드", "Latest round"};
-constexpr TextPair kHoleHeading{"홀", "Hole"};
-constexpr TextPair kRoundsHeading{"라운드", "Rounds"};
-constexpr TextPair kToParHeading{"파 대비", "To par"};
-constexpr TextPair kClubHeading{"클럽", "Club"};
-constexpr TextPair kStrokesHeading{"타수", "Strokes"};
-constexpr TextPair kMedianHeading{"중앙값", "Median"};
-constexpr TextPair kLongestHeading{"최장", "Longest"};
-constexpr TextPair kSeriesHeading{"라운드별 타수", "Strokes over time"};
-constexpr std::string_view kNothing = "-";
 
 // A statistics view over the folder's entries in the chosen language.
 class StatisticsPrinter {
@@ -74,9 +58,7 @@ public:
 
     void PrintText() const {
         std::ostream& out = context_.out;
-        out << Text(kRoundsPlayed) << ": " << statistics_.series.size() << " ("
-            << Text(kEighteenHoles) << ": " << statistics_.eighteen.strokes.count << ", "
-            << Text(kNineHoles) << ": " << statistics_.nine.strokes.count << ")\n";
+        out << Text(kRoundsPlayed) << ": " << RoundsPlayedText(statistics_, language()) << '\n';
         for (const auto& [length, rounds] : Lengths()) {
             out << Text(kAverageStrokes) << ", " << Text(length) << ": "
                 << MeanText(rounds->strokes) << '\n';
@@ -138,28 +120,8 @@ private:
         return json;
     }
 
-    static std::string MeanText(const WholeMean& mean) {
-        const auto tenths = mean.Tenths();
-        return tenths ? OneDecimalText(*tenths) : std::string(kNothing);
-    }
-
-    // Over par with its sign: "+1.3".
-    static std::string ToParText(const WholeMean& mean) {
-        const auto tenths = mean.Tenths();
-        return (tenths > 0 ? "+" : "") + MeanText(mean);
-    }
-
     std::string Round(const std::optional<PlayedRound>& round) const {
-        return round ? Round(*round) : std::string(kNothing);
-    }
-
-    // "2024.05.01_08  Pinecrest  83 (18 holes)"
-    std::string Round(const PlayedRound& round) const {
-        const RecordEntry& entry = entries_[round.entry];
-        const TextPair length = round.holes > kHolesPerHalf ? kEighteenHoles : kNineHoles;
-        return Format("%s  %s  %d (%s)", DisplayText(entry.date).c_str(),
-                      DisplayText(ShownClubName(entry, language())).c_str(), round.strokes,
-                      std::string(Text(length)).c_str());
+        return PlayedRoundText(entries_, round, language());
     }
 
     const CliContext& context_;

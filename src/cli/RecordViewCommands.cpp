@@ -21,8 +21,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
-
 void PrintRows(const CliContext& context, const std::vector<RecordRow>& rows) {
     for (const RecordRow& row : rows) {
         for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
@@ -164,7 +162,7 @@ int RecordsExportCommand(const CliContext& context, const std::filesystem::path&
     CourseGeometry geometry;
     const RecordEntry* entry = view.Open(context, file, geometry);
     if (!entry) return 1;
-    const std::string title = ShownClubName(*entry, context.language) + " " + entry->date;
+    const std::string title = RoundTitle(*entry, context.language);
     if (targets.gpx &&
         !WriteOutputFile(context, *targets.gpx, RoundGpx(*entry->record, geometry, title)))
         return 1;

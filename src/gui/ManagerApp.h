@@ -7,6 +7,7 @@
 #include "gui/GuiShell.h"
 #include "gui/ManagerOptions.h"
 #include "gui/Prompter.h"
+#include "gui/RecordWindows.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/UdevVolumeSource.h"
 
@@ -37,6 +38,7 @@ private:
     DeviceWatch watch_;
     CoreWorker worker_;
     CFairsyncDlg window_;
+    RecordWindows records_;
 };
 
 }  // namespace orvane::gui

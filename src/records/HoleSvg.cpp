@@ -20,10 +20,11 @@ std::string HoleSvg(const HoleDrawing& drawing, const ViewRect& view, const View
     std::string svg = Format(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
         "font-family=\"sans-serif\">\n"
-        "  <rect width=\"100%%\" height=\"100%%\" fill=\"#ececec\"/>\n"
+        "  <rect width=\"%d\" height=\"%d\" fill=\"#ececec\"/>\n"
         "  <text x=\"%d\" y=\"%d\" font-size=\"12\">%s</text>\n"
         "  <rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n",
-        canvas.right - canvas.left, canvas.bottom - canvas.top, view.left, view.top - 4,
+        canvas.right - canvas.left, canvas.bottom - canvas.top, canvas.right - canvas.left,
+        canvas.bottom - canvas.top, view.left, view.top - 4,
         XmlEscaped(DisplayText(drawing.caption)).c_str(), view.left, view.top, view.right - view.left,
         view.bottom - view.top);
     if (drawing.mapMissing) {

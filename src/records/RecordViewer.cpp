@@ -21,17 +21,15 @@ std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBu
     return buildSavedRecordList(data, *path, listing);
 }
 
-RecordEntry* ViewSelectedRecord(Ui& ui, HttpClient& http, std::vector<RecordEntry>& entries,
-                                const std::vector<RecordRow>& rows,
-                                std::optional<std::size_t> selected) {
+const RecordEntry* ViewSelectedRecord(Ui& ui, const std::vector<RecordEntry>& entries,
+                                      const std::vector<RecordRow>& rows,
+                                      std::optional<std::size_t> selected) {
     if (!selected || *selected >= rows.size()) {
         ui.Notify(kNoSelectedRecord);
         return nullptr;
     }
     const auto entry = FindRowEntry(entries, rows[*selected], ui.language());
-    if (!entry) return nullptr;
-    readCourseNames(http, entries[*entry]);
-    return &entries[*entry];
+    return entry ? &entries[*entry] : nullptr;
 }
 
 RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName) {

@@ -24,13 +24,12 @@ std::optional<std::vector<RecordEntry>> OpenRecordViewer(Ui& ui, bool transferBu
                                                          RecordFolder& folder,
                                                          const CatalogueData& data);
 
-// The viewer's View: the first entry with the selected row's club and date,
-// its course names filled from the club's course file, ready for the score
-// card. Nothing when no row is selected (after saying so) or no entry
-// matches.
-RecordEntry* ViewSelectedRecord(Ui& ui, HttpClient& http, std::vector<RecordEntry>& entries,
-                                const std::vector<RecordRow>& rows,
-                                std::optional<std::size_t> selected);
+// The viewer's View: the first entry with the selected row's club and date.
+// Nothing when no row is selected (after saying so) or no entry matches.
+// Its course names come with the score card's details (LoadRoundDetails).
+const RecordEntry* ViewSelectedRecord(Ui& ui, const std::vector<RecordEntry>& entries,
+                                      const std::vector<RecordRow>& rows,
+                                      std::optional<std::size_t> selected);
 
 // The entry of the saved file `fileName`; nullptr when the list holds none.
 RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName);

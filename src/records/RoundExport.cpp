@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "records/HoleDrawing.h"
+#include "records/RecordLists.h"
 #include "util/Text.h"
 #include "util/TextDecoding.h"
 
@@ -37,6 +38,10 @@ std::string RoundCsv(const RoundRecord& record, const CourseGeometry& geometry, 
             }
         });
     return csv;
+}
+
+std::string RoundTitle(const RecordEntry& entry, Language language) {
+    return ShownClubName(entry, language) + " " + entry.date;
 }
 
 std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,

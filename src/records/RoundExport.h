@@ -5,6 +5,7 @@
 #include "records/CourseGeometry.h"
 #include "records/RoundRecord.h"
 #include "records/ScoreCardState.h"
+#include "shell/Language.h"
 
 namespace orvane {
 
@@ -15,6 +16,10 @@ namespace orvane {
 // "hole,shot,club,east,north,distance": one line per kept shot; distance to
 // the next shot in `unit`, empty for a hole's last shot.
 std::string RoundCsv(const RoundRecord& record, const CourseGeometry& geometry, DistanceUnit unit);
+
+// "<club> <date>": the name an exported round goes by, the club as the
+// record lists show it.
+std::string RoundTitle(const RecordEntry& entry, Language language);
 
 // GPX 1.1: a waypoint per shot and a track per hole, named after `title`.
 std::string RoundGpx(const RoundRecord& record, const CourseGeometry& geometry,

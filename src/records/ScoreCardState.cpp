@@ -2,9 +2,7 @@
 
 namespace orvane {
 
-void ScoreCardState::Open(Language language) {
-    unit_ = language == Language::Korean ? DistanceUnit::Metres : DistanceUnit::Yards;
-}
+void ScoreCardState::Open(Language language) { unit_ = LanguageUnit(language); }
 
 void ScoreCardState::NextHole() {
     shownHole_ = shownHole_ >= kLastHole ? kFirstHole : shownHole_ + 1;
@@ -24,8 +22,14 @@ void ScoreCardState::ToggleUnit() {
     unit_ = unit_ == DistanceUnit::Metres ? DistanceUnit::Yards : DistanceUnit::Metres;
 }
 
+DistanceUnit LanguageUnit(Language language) {
+    return language == Language::Korean ? DistanceUnit::Metres : DistanceUnit::Yards;
+}
+
 TextPair UnitButtonText(DistanceUnit unit) {
     return unit == DistanceUnit::Metres ? TextPair{"미터", "Meter"} : TextPair{"야드", "Yard"};
 }
+
+const char* UnitSymbol(DistanceUnit unit) { return unit == DistanceUnit::Metres ? "m" : "yd"; }
 
 }  // namespace orvane

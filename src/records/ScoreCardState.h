@@ -36,7 +36,13 @@ private:
     DistanceUnit unit_ = DistanceUnit::Metres;
 };
 
+// The unit a card opens in: metres in Korean, yards in English.
+DistanceUnit LanguageUnit(Language language);
+
 // The unit button's text for `unit`.
 TextPair UnitButtonText(DistanceUnit unit);
+
+// "m" or "yd", written after a distance.
+const char* UnitSymbol(DistanceUnit unit);
 
 }  // namespace orvane

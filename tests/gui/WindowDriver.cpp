@@ -35,20 +35,21 @@ void BoxAnswerer::Script(std::vector<QString> captions) {
 void BoxAnswerer::AnswerFolderBrowser(QWidget& browser) {
     auto& dialog = static_cast<QFileDialog&>(browser);
     folderPrompts_ << dialog.windowTitle();
-    if (folders_.empty() || folders_.front().empty()) {
+    if (folders_.front().empty()) {
         dialog.reject();
     } else {
         dialog.setDirectory(QString::fromStdString(folders_.front().parent_path().string()));
         dialog.selectFile(QString::fromStdString(folders_.front().string()));
         static_cast<QDialog&>(dialog).accept();
     }
-    if (!folders_.empty()) folders_.erase(folders_.begin());
+    folders_.erase(folders_.begin());
 }
 
 void BoxAnswerer::AnswerOpenBox() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (qobject_cast<QFileDialog*>(modal) != nullptr && modal->isVisible()) {
-        AnswerFolderBrowser(*modal);
+    // Only folder picks the test scripted; other file dialogs are the test's own.
+    if (qobject_cast<QFileDialog*>(modal) != nullptr) {
+        if (!folders_.empty() && modal->isVisible()) AnswerFolderBrowser(*modal);
         return;
     }
     auto* box = qobject_cast<QMessageBox*>(modal);

@@ -32,7 +32,8 @@ class BoxAnswerer : public QObject {
 public:
     BoxAnswerer();
     void Script(std::vector<QString> captions);
-    // The next folder browser picks `folder` (an empty path cancels it).
+    // The next folder browser picks `folder` (an empty path cancels it);
+    // without a scripted folder, file dialogs are left to the test.
     void ScriptFolder(std::filesystem::path folder) { folders_.push_back(std::move(folder)); }
     // The prompts of the folder browsers shown.
     const QStringList& folderPrompts() const { return folderPrompts_; }

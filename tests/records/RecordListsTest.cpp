@@ -6,7 +6,6 @@
 #include "records/RecordLists.h"
 #include "records/RecordSaving.h"
 #include "records/RecordViewer.h"
-#include "support/FakeHttpClient.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
 
@@ -172,10 +171,9 @@ TEST_F(RecordSavingTest, TickedRowsSaveUntilAFaultAndTheViewerListsThem) {
     std::vector<RecordEntry> viewed = OpenRecordViewer(ui_, false, folder_, data_).value();
     ASSERT_EQ(viewed.size(), 1u);
     const std::vector<RecordRow> rows = ViewerRows(viewed, Language::English);
-    testing::FakeHttpClient http;
-    EXPECT_EQ(ViewSelectedRecord(ui_, http, viewed, rows, std::nullopt), nullptr);
+    EXPECT_EQ(ViewSelectedRecord(ui_, viewed, rows, std::nullopt), nullptr);
     EXPECT_EQ(LastMessage(), "No selected record data.");
-    EXPECT_EQ(ViewSelectedRecord(ui_, http, viewed, rows, 0), &viewed[0]);
+    EXPECT_EQ(ViewSelectedRecord(ui_, viewed, rows, 0), &viewed[0]);
     TempFolder empty;
     RecordFolder emptyFolder{empty.path()};
     EXPECT_FALSE(OpenRecordViewer(ui_, false, emptyFolder, data_));
