@@ -253,7 +253,7 @@ bool Browser::SearchCourses(std::string_view text) {
         ui_.Notify("입력이 없습니다.", "No input.");
         return false;
     }
-    std::vector<const CourseNode*> found = FindCourses(data_, text);
+    std::vector<const CourseNode*> found = searchIndex_.Find(data_, text);
     if (found.empty()) {
         ui_.Notify("찾을 수 없습니다.", "Cannot find.");
         return false;
@@ -284,6 +284,7 @@ void Browser::SetUpForMarket() {
 void Browser::ForgetCourses() {
     list.Clear();
     searchResults.clear();
+    searchIndex_.Clear();
     RefreshHeaders();
 }
 

@@ -7,6 +7,7 @@
 
 #include "browser/AreaQuery.h"
 #include "browser/CourseList.h"
+#include "browser/CourseSearch.h"
 #include "catalogue/CatalogueCounts.h"
 #include "catalogue/CatalogueData.h"
 #include "device/DeviceLink.h"
@@ -110,6 +111,7 @@ private:
     const CatalogueData& data_;
     DeviceLink& device_;
     Ui& ui_;
+    CourseSearchIndex searchIndex_;
     BrowserRevisions revisions_;
 };
 

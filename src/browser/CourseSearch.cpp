@@ -1,42 +1,50 @@
 #include "browser/CourseSearch.h"
 
-#include <algorithm>
-#include <string>
-
 #include "util/TextDecoding.h"
 
 namespace orvane {
 namespace {
 
-// ASCII letters only; other bytes stay as they are.
-char LowerByte(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// Whether `text` holds `word` (already decoded and lower-cased) in any letter
-// case. Most titles are ASCII and are compared in place, without a copy: the
-// search reads every title of the catalogue. Others are decoded (UTF-8 or
-// CP949) and lower-cased letter by letter first.
-bool Holds(std::string_view text, std::string_view word) {
-    if (IsAscii(text)) {
-        return std::search(text.begin(), text.end(), word.begin(), word.end(),
-                           [](char a, char b) { return LowerByte(a) == b; }) != text.end();
-    }
-    return FoldedCase(DisplayText(text)).find(word) != std::string::npos;
-}
+bool IsKoreanCourse(const CourseNode& course) { return course.id / 10000 == 5010; }
 
 bool HoldsWords(std::string_view text, std::string_view first, std::string_view second) {
-    return Holds(text, first) && (second.empty() || Holds(text, second));
+    return text.find(first) != std::string_view::npos &&
+           (second.empty() || text.find(second) != std::string_view::npos);
 }
-
-bool IsKoreanCourse(const CourseNode& course) { return course.id / 10000 == 5010; }
 
 }  // namespace
 
-std::vector<const CourseNode*> FindCourses(const CatalogueData& data, std::string_view text) {
+void CourseSearchIndex::Clear() {
+    entries_.clear();
+    texts_.clear();
+    built_ = false;
+}
+
+std::uint32_t CourseSearchIndex::Add(std::string_view text) {
+    const auto offset = static_cast<std::uint32_t>(texts_.size());
+    texts_ += FoldedCase(DisplayText(text));
+    return offset;
+}
+
+void CourseSearchIndex::Build(const CatalogueData& data) {
+    Clear();
+    for (const auto& zone : data.CatalogueList) {
+        for (const CourseNode& course : zone) {
+            Entry entry{&course, Add(course.title), 0, 0, 0};
+            entry.titleLength = static_cast<std::uint32_t>(texts_.size()) - entry.title;
+            if (IsKoreanCourse(course)) {
+                entry.name = Add(course.name);
+                entry.nameLength = static_cast<std::uint32_t>(texts_.size()) - entry.name;
+            }
+            entries_.push_back(entry);
+        }
+    }
+    built_ = true;
+}
+
+std::vector<const CourseNode*> CourseSearchIndex::Find(const CatalogueData& data,
+                                                       std::string_view text) {
+    if (!built_) Build(data);
     const std::string words = FoldedCase(DisplayText(text));
     const std::size_t blank = words.find(' ');
     const std::string_view all(words);
@@ -45,13 +53,11 @@ std::vector<const CourseNode*> FindCourses(const CatalogueData& data, std::strin
         blank == std::string::npos ? std::string_view() : all.substr(blank + 1);
 
     std::vector<const CourseNode*> found;
-    for (const auto& zone : data.CatalogueList) {
-        for (const CourseNode& course : zone) {
-            if (HoldsWords(course.title, first, second) ||
-                (IsKoreanCourse(course) && HoldsWords(course.name, first, second))) {
-                found.push_back(&course);
-                if (found.size() == kMaxSearchResults) return found;
-            }
+    for (const Entry& entry : entries_) {
+        if (HoldsWords(Text(entry.title, entry.titleLength), first, second) ||
+            (entry.nameLength > 0 && HoldsWords(Text(entry.name, entry.nameLength), first, second))) {
+            found.push_back(entry.course);
+            if (found.size() == kMaxSearchResults) break;
         }
     }
     return found;
