@@ -1,9 +1,10 @@
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "browser/Transfer.h"
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "util/SafeFile.h"
 #include "util/Text.h"
@@ -18,6 +19,20 @@ std::filesystem::path MapUnder(const std::filesystem::path& base, std::int32_t n
     const std::string name = stem + ".dat";
     if (!IsSafeFileName(name)) return {};
     return base / Format("%06d", number / 100) / Format("%02d", number % 100) / name;
+}
+
+// Removes a course's map; 0 when it is gone or was never there, else the
+// errno. A map reached through a symbolic link, or a folder in the map's
+// place, is refused rather than followed or left behind unnoticed.
+int RemoveMap(const DeviceLink& device, const std::filesystem::path& path) {
+    if (const int refused = CheckDeviceFolders(device, path))
+        return refused == ENOENT ? 0 : refused;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
+    if (S_ISLNK(info.st_mode)) return ELOOP;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    if (::unlink(path.c_str()) != 0) return errno == ENOENT ? 0 : errno;
+    return 0;
 }
 
 CourseNode* FindCatalogueCourse(CatalogueData& data, std::string_view name, int& zone) {
@@ -81,13 +96,15 @@ void Transfer::DeleteSelectedMaps() {
             context_.data, browser_.list.rows()[index].cells[kNameColumn], zone);
         if (course == nullptr) continue;
         const std::filesystem::path path = DeletionMapPath(context_.device, *course);
-        if (!path.empty()) {
-            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd >= 0) {
-                ::close(fd);
-                if (::unlink(path.c_str()) != 0)
-                    context_.device.LastDeviceError = static_cast<std::uint32_t>(errno);
-            }
+        if (const int refused = path.empty() ? 0 : RemoveMap(context_.device, path)) {
+            // The map stays, so its club list entry must stay too.
+            context_.device.LastDeviceError = static_cast<std::uint32_t>(refused);
+            ui.ShowStatusText(
+                Format("USB Error = (%u), Course = %s", refused, course->title.c_str()));
+            Fail(ui.StatusText());
+            state_.queueCount = 0;
+            ClearDirty();
+            return;
         }
         course->mark = Mark::New;
         // Each course's club list is rewritten right after its file, so a

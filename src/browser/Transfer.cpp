@@ -26,6 +26,10 @@ constexpr int kNothingToStoreStatus = 130;
 constexpr int kServerLostStatus = 110;
 constexpr int kCheckUsbStatus = 108;
 
+// A map name from the server that would not stay inside its folder.
+constexpr TextPair kUnusableMapName{"사용할 수 없는 파일 이름입니다: %s",
+                                    "The map's file name cannot be used: %s"};
+
 std::optional<std::int32_t> ParseCode(std::string_view text) {
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -291,6 +295,12 @@ void Transfer::TransferStep(int parameter) {
         }
         return;
     }
+    // The maps stored before the failure stay on the device; as a cancel
+    // does, the zone's club list is rewritten so that the device lists them.
+    std::error_code gone;
+    if (state_.zoneDirty[static_cast<std::size_t>(state_.currentZone)] &&
+        std::filesystem::exists(context_.device.DeviceRoot, gone))
+        SaveDeviceZone(context_, state_.currentZone);
     if (stored == result::Rejected) {
         const CourseNode* failing = state_.failingCourse ? state_.failingCourse : &course;
         ui.ShowStatusText(Format("USB Error = (%u), Course = %s", context_.device.LastDeviceError,
@@ -334,6 +344,12 @@ int Transfer::StoreCourseMap(CourseNode& course) {
     }
 
     const std::string localName = LocalMapStem(course) + ".dat";
+    const std::string deviceName = DeviceMapStem(device, course) + ".dat";
+    if (!IsSafeFileName(localName) || !IsSafeFileName(deviceName)) {
+        const std::string& shown = IsSafeFileName(localName) ? deviceName : localName;
+        ui.ShowStatusText(Format(std::string(ui.Text(kUnusableMapName)).c_str(), shown.c_str()));
+        return result::Failed;
+    }
     const PutResult fetched = PutDeviceFile(context_, &course, localName);
     if (fetched.code != result::Ok) {
         SetStatusById(kServerLostStatus);
@@ -366,8 +382,6 @@ int Transfer::StoreCourseMap(CourseNode& course) {
         return result::Rejected;
     }
 
-    const std::string deviceName = DeviceMapStem(device, course) + ".dat";
-    if (!IsSafeFileName(deviceName)) return failed(EINVAL);
     const std::filesystem::path target = folder / deviceName;
     const int error = CopyToDevice(local, target);
     if (error != 0) return failed(static_cast<std::uint32_t>(error));
@@ -379,8 +393,9 @@ int Transfer::CopyToDevice(const std::filesystem::path& local,
                            const std::filesystem::path& target) {
     std::error_code ignored;
     // A read-only map from an earlier copy must not stop the replacement.
-    std::filesystem::permissions(target, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(
+        target, std::filesystem::perms::owner_write,
+        std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
     if (copier_(local, target) == 0) return 0;
 
     // The old map is moved aside and the copy tried once more; should that
