@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -90,8 +91,9 @@ struct RecordEntry {
     std::string date;
     // The matched course's area code, 0 when none matched.
     std::int32_t courseNumber = 0;
-    // Record folder list only.
-    std::optional<RoundRecord> record;
+    // Record folder list only. Held apart, as the device list may hold many
+    // entries and never a record.
+    std::unique_ptr<RoundRecord> record;
 };
 
 }  // namespace orvane
