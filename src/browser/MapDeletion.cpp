@@ -21,17 +21,16 @@ std::filesystem::path MapUnder(const std::filesystem::path& base, std::int32_t n
     return base / Format("%06d", number / 100) / Format("%02d", number % 100) / name;
 }
 
-// Removes a course's map; 0 when it is gone or was never there, else the
-// errno. A map reached through a symbolic link, or a folder in the map's
-// place, is refused rather than followed or left behind unnoticed.
-int RemoveMap(const DeviceLink& device, const std::filesystem::path& path) {
+// 0 when a course's map can go or is not there, else the errno. A map
+// reached through a symbolic link, or a folder in the map's place, is refused
+// rather than followed or left behind unnoticed.
+int MapRemovalRefused(const DeviceLink& device, const std::filesystem::path& path) {
     if (const int refused = CheckDeviceFolders(device, path))
         return refused == ENOENT ? 0 : refused;
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
     if (S_ISLNK(info.st_mode)) return ELOOP;
     if (S_ISDIR(info.st_mode)) return EISDIR;
-    if (::unlink(path.c_str()) != 0) return errno == ENOENT ? 0 : errno;
     return 0;
 }
 
@@ -96,20 +95,29 @@ void Transfer::DeleteSelectedMaps() {
             context_.data, browser_.list.rows()[index].cells[kNameColumn], zone);
         if (course == nullptr) continue;
         const std::filesystem::path path = DeletionMapPath(context_.device, *course);
-        if (const int refused = path.empty() ? 0 : RemoveMap(context_.device, path)) {
-            // The map stays, so its club list entry must stay too.
-            context_.device.LastDeviceError = static_cast<std::uint32_t>(refused);
-            ui.ShowStatusText(
-                Format("USB Error = (%u), Course = %s", refused, course->title.c_str()));
-            Fail(ui.StatusText());
-            state_.queueCount = 0;
-            ClearDirty();
-            return;
+        // A map that cannot go keeps its club list entry.
+        int error = path.empty() ? 0 : MapRemovalRefused(context_.device, path);
+        bool stopped = error != 0;
+        if (!stopped) {
+            const Mark before = course->mark;
+            course->mark = Mark::New;
+            // The club list forgets the course before its map goes, so a
+            // deletion stopped at any point never lists a missing map.
+            stopped = !SaveZone(zone);
+            if (!stopped && !path.empty() && ::unlink(path.c_str()) != 0 && errno != ENOENT) {
+                error = errno;
+                course->mark = before;
+                SaveZone(zone);
+                stopped = true;
+            }
         }
-        course->mark = Mark::New;
-        // Each course's club list is rewritten right after its file, so a
-        // deletion stopped half-way leaves the device consistent.
-        if (!SaveZone(zone)) {
+        if (error != 0) {
+            context_.device.LastDeviceError = static_cast<std::uint32_t>(error);
+            ui.ShowStatusText(
+                Format("USB Error = (%u), Course = %s", error, course->title.c_str()));
+            Fail(ui.StatusText());
+        }
+        if (stopped) {
             // Left set, the count would refuse every later command for the
             // rest of the run.
             state_.queueCount = 0;
