@@ -7,6 +7,7 @@
 #include "browser/AreaQuery.h"
 #include "catalogue/DeviceFiles.h"
 #include "catalogue/SaveDeviceZone.h"
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "device/DeviceVolume.h"
 #include "shell/ResultCode.h"
@@ -84,10 +85,9 @@ Transfer::Transfer(CatalogueContext& context, Browser& browser, MapCopier copier
 
 bool Transfer::DeviceCheck() {
     DeviceLink& device = context_.device;
-    std::error_code error;
-    if (!device.DeviceRoot.empty() && std::filesystem::exists(device.DeviceRoot, error))
-        return true;
-    device.LastDeviceError = static_cast<std::uint32_t>(error ? error.value() : ENOENT);
+    errno = ENOENT;
+    if (!device.DeviceRoot.empty() && DeviceVolumePresent(device)) return true;
+    device.LastDeviceError = static_cast<std::uint32_t>(errno);
     Refuse("기기를 연결 하십시요.", "Please connect the device.");
     return false;
 }
@@ -297,9 +297,8 @@ void Transfer::TransferStep(int parameter) {
     }
     // The maps stored before the failure stay on the device; as a cancel
     // does, the zone's club list is rewritten so that the device lists them.
-    std::error_code gone;
     if (state_.zoneDirty[static_cast<std::size_t>(state_.currentZone)] &&
-        std::filesystem::exists(context_.device.DeviceRoot, gone))
+        DeviceVolumePresent(context_.device))
         SaveDeviceZone(context_, state_.currentZone);
     if (stored == result::Rejected) {
         const CourseNode* failing = state_.failingCourse ? state_.failingCourse : &course;

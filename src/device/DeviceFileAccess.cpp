@@ -35,10 +35,20 @@ void ExplainRefusal(int folder, const std::string& name) {
     errno = link ? ELOOP : error;
 }
 
+bool SameVolume(const DeviceLink& link, const struct stat& root) {
+    if (link.DeviceVolumeId == 0 || static_cast<std::uint64_t>(root.st_dev) == link.DeviceVolumeId)
+        return true;
+    errno = ENODEV;
+    return false;
+}
+
 // Descends through `levels` from the root, following no link; the result is
 // the last folder reached, or not open with errno set.
-DeviceFile OpenFolders(const std::filesystem::path& root, const std::vector<std::string>& levels) {
-    DeviceFile folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+DeviceFile OpenFolders(const DeviceLink& link, const std::vector<std::string>& levels) {
+    DeviceFile folder(::open(link.DeviceRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat root {};
+    if (folder.open() && (::fstat(folder.get(), &root) != 0 || !SameVolume(link, root)))
+        return DeviceFile();
     for (const std::string& level : levels) {
         if (!folder.open()) break;
         const int next =
@@ -76,7 +86,7 @@ DeviceFile OpenDeviceFile(const DeviceLink& link, std::string_view relativePath)
     }
     const std::string name = levels.back();
     levels.pop_back();
-    const DeviceFile folder = OpenFolders(link.DeviceRoot, levels);
+    const DeviceFile folder = OpenFolders(link, levels);
     if (!folder.open()) return DeviceFile();
     // Without O_NONBLOCK the open of a pipe would wait for a writer.
     DeviceFile file(
@@ -105,7 +115,18 @@ int CheckDeviceFolders(const DeviceLink& link, const std::filesystem::path& targ
     if (relative.empty() || *relative.begin() == "..") return EXDEV;
     std::vector<std::string> levels;
     if (!SplitLevels(relative, levels)) return errno;
-    return OpenFolders(link.DeviceRoot, levels).open() ? 0 : errno;
+    return OpenFolders(link, levels).open() ? 0 : errno;
+}
+
+void RememberDeviceVolume(DeviceLink& link) {
+    struct stat root {};
+    if (::stat(link.DeviceRoot.c_str(), &root) == 0)
+        link.DeviceVolumeId = static_cast<std::uint64_t>(root.st_dev);
+}
+
+bool DeviceVolumePresent(const DeviceLink& link) {
+    struct stat root {};
+    return ::stat(link.DeviceRoot.c_str(), &root) == 0 && SameVolume(link, root);
 }
 
 }  // namespace orvane

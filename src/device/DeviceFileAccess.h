@@ -34,8 +34,17 @@ private:
     int fd_;
 };
 
+// Takes the file system that now holds the device root as the device's.
+void RememberDeviceVolume(DeviceLink& link);
+
+// False, with errno ENODEV, when the device root is no longer on the file
+// system it was read from (the device was unplugged and its mount point is
+// left), or cannot be reached at all.
+bool DeviceVolumePresent(const DeviceLink& link);
+
 // Opens the regular file `relativePath` ('/' separated) below the device root
-// for reading. On failure the result is not open and errno tells why: ELOOP
+// for reading. On failure the result is not open and errno tells why: ENODEV
+// for a device that is gone, ELOOP
 // for a symbolic link on the way, ENOTDIR for a file where a folder belongs,
 // EISDIR for a folder, EINVAL for any other special file, EFBIG for a file
 // over kLargestDeviceFile.

@@ -97,6 +97,7 @@ int ReadVersionFile(DeviceLink& link) {
         filled += static_cast<std::size_t>(got);
     }
     if (filled == 0) return result::Failed;
+    RememberDeviceVolume(link);
     return ApplyVersionText(link, std::string_view(buffer.data(), filled));
 }
 

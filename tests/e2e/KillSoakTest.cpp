@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <set>
 
 #include "DemoWorld.h"
-#include "browser/Transfer.h"
-#include "catalogue/ClubListText.h"
-#include "catalogue/ZoneTable.h"
-#include "device/DevicePaths.h"
-#include "support/RecordingShell.h"
-#include "util/Files.h"
-#include "util/TemporaryFiles.h"
+#include "DeviceState.h"
 
 namespace orvane {
 namespace {
@@ -24,46 +17,13 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 using testing::DemoWorld;
+using testing::Files;
+using testing::IsTemporary;
 using testing::ProcessResult;
+using testing::Snapshot;
 using testing::TempFolder;
-// Every regular file below a folder: its path relative to the folder, and
-// its bytes.
-using Files = std::map<std::string, std::string>;
 
 constexpr int kKills = 100;
-
-Files Snapshot(const fs::path& root) {
-    Files files;
-    for (const auto& item : fs::recursive_directory_iterator(root)) {
-        if (!item.is_regular_file() || item.is_symlink()) continue;
-        files[fs::relative(item.path(), root).generic_string()] =
-            ReadFileBytes(item.path()).value_or("");
-    }
-    return files;
-}
-
-bool IsTemporary(const std::string& relative) {
-    return IsTemporaryName(fs::path(relative).filename().string());
-}
-
-// Small maps keep each transfer short; the manager copies them as opaque bytes
-// all the same. Each map gets bytes of its own.
-void ShrinkServerMaps(const fs::path& download) {
-    for (const auto& folder : fs::directory_iterator(download)) {
-        const std::string name = folder.path().filename().string();
-        if (!folder.is_directory() || name == "Course_V30" || name == "Firmware" ||
-            name == "Downloader")
-            continue;
-        for (const auto& item : fs::recursive_directory_iterator(folder.path())) {
-            if (!item.is_regular_file() || item.path().parent_path() == folder.path()) continue;
-            // Removed first: the generator links equal files together.
-            fs::remove(item.path());
-            std::string bytes = "map " + item.path().string() + "\n";
-            while (bytes.size() < 2048) bytes += bytes;
-            std::ofstream(item.path(), std::ios::binary) << bytes.substr(0, 2048);
-        }
-    }
-}
 
 // A transfer, a deletion and a firmware write, each killed at a hundred random
 // moments: the device must stay one it can use (every map a club list names is
@@ -73,7 +33,8 @@ class KillSoak : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         world_ = new DemoWorld(11, {"--courses", "200"});
-        ShrinkServerMaps(world_->ServerTree() / "Download");
+        // Small maps keep each transfer short.
+        testing::ResizeServerMaps(world_->ServerTree() / "Download", 2048);
     }
     static void TearDownTestSuite() { delete world_; }
 
@@ -105,31 +66,12 @@ protected:
         return to;
     }
 
-    // The club lists of the device and the map paths each of them names.
-    std::map<std::string, std::vector<std::string>> ClubLists(const Files& files) {
-        std::map<std::string, std::vector<std::string>> lists;
-        testing::RecordingShell shell;
-        Ui ui(shell, Language::English);
-        for (int zone = 0; zone < kZoneCount; ++zone) {
-            const std::string path =
-                DevicePathFor(link_, DeviceClubListName(zone, link_.ModelCode));
-            const auto found = files.find(path);
-            if (found == files.end()) continue;
-            auto& maps = lists[path];
-            for (const CourseNode& course :
-                 ParseTextClubList(found->second, zone, ClubListSide::Device, ui))
-                maps.push_back(CourseMapFolder(link_, course.id) + "/" +
-                               DeviceMapStem(link_, course) + ".dat");
-        }
-        return lists;
-    }
-
     // What a kill may leave: each file as it was before or as a whole run
     // leaves it, club lists whole (rewritten part-way through a deletion, so
     // any whole list), every listed map present, and temporary files.
     int CheckDevice(const Files& now, const Files& before, const Files& after) {
         int temporary = 0;
-        const auto lists = ClubLists(now);
+        const auto lists = testing::ListedMaps(now, link_);
         for (const auto& [path, bytes] : now) {
             if (IsTemporary(path)) {
                 ++temporary;
@@ -153,7 +95,7 @@ protected:
         // The demo devices list courses whose maps they lack; no run may add
         // to those.
         std::set<std::string> missingBefore;
-        for (const auto& [list, maps] : ClubLists(before))
+        for (const auto& [list, maps] : testing::ListedMaps(before, link_))
             for (const std::string& map : maps)
                 if (!before.contains(map)) missingBefore.insert(map);
         for (const auto& [list, maps] : lists)
