@@ -15,7 +15,7 @@ namespace orvane {
 
 // Device files are read whole; none of the device's own comes near this, and
 // a larger one would cost memory for nothing.
-inline constexpr std::uint64_t kLargestDeviceFile = 64ULL << 20;
+inline constexpr std::uint64_t kLargestDeviceFile = 16ULL << 20;
 
 // An open file descriptor, closed with the object.
 class DeviceFile {

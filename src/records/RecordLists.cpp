@@ -85,9 +85,15 @@ std::string RecordDateText(std::string_view source) {
 
 std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::string_view index) {
     std::vector<RecordEntry> list;
+    // Reserved once: growing by doubling would hold two copies at its peak.
+    std::size_t count = 0;
+    for (Words counting(index); count < kMaxDeviceRecords && counting.Next();) ++count;
+    list.reserve(count);
     const auto courses = FirstDeviceCourses(data);
     Words words(index);
-    while (const auto word = words.Next()) {
+    while (list.size() < kMaxDeviceRecords) {
+        const auto word = words.Next();
+        if (!word) break;
         const std::size_t underscore = word->find('_');
         if (underscore == std::string_view::npos || underscore == 0) break;
         RecordEntry entry;

@@ -48,6 +48,16 @@ TEST(DeviceRecordList, EndsWhereTheIndexSaysAndRefusesEscapingNames) {
         EXPECT_EQ(Names(buildDeviceRecordList(CatalogueData{}, index)), names) << index;
 }
 
+// An index naming more rounds than any device holds is cut, not kept whole.
+TEST(DeviceRecordList, EndsAtTheCeiling) {
+    std::string index;
+    for (std::size_t i = 0; i < kMaxDeviceRecords + 5; ++i)
+        index += "C" + std::to_string(i) + "_20120815_13.dat\r\n";
+    const auto list = buildDeviceRecordList(CatalogueData{}, index);
+    ASSERT_EQ(list.size(), kMaxDeviceRecords);
+    EXPECT_EQ(list.back().name, "C" + std::to_string(kMaxDeviceRecords - 1));
+}
+
 TEST(SavedRecordList, ReadsBothFileFormsAndSkipsTheRest) {
     TempFolder outer;
     const std::filesystem::path folder = outer.path() / "in";
