@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <limits>
 
-#include "device/DeviceFileAccess.h"
-
 namespace orvane {
 
 std::uint32_t FreeBytes(DeviceLink& link) {
@@ -25,11 +23,6 @@ std::uint32_t FreeBytes(DeviceLink& link) {
 }
 
 bool EnsureFolder(DeviceLink& link, const std::filesystem::path& folder) {
-    // Folders made on a vanished device's mount point would land on the PC.
-    if (!DeviceVolumePresent(link)) {
-        link.LastDeviceError = static_cast<std::uint32_t>(errno);
-        return false;
-    }
     // A level that is a symbolic link could lead off the device.
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0) {

@@ -77,6 +77,9 @@ void UpdateDeviceVersionLine(DeviceLink& link) {
 }
 
 int ReadVersionFile(DeviceLink& link) {
+    // Reading the version file is what makes a volume the device; until it
+    // is read again, no earlier volume is.
+    link.DeviceVolumeId = 0;
     const DeviceFile file = OpenDeviceFile(link, DevicePathFor(link, "Ver.ini"));
     const int fd = file.get();
     if (fd < 0) {

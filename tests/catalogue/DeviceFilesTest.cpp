@@ -120,6 +120,26 @@ TEST_F(DeviceFiles, SpecialFilesAndLinksAreRefusedNotRead) {
     EXPECT_EQ(ReadWholeFile(outside.path() / "list.dat"), "outside bytes");
 }
 
+// An unplugged device leaves its mount point, on another file system: that
+// is not the device until a version file is read there again.
+TEST_F(DeviceFiles, OnlyTheVolumeTheVersionCameFromIsTheDevice) {
+    deviceFolder_.Write("System/Ver.ini", "V4.1.9Kr V4.0.0Kr\r\n");
+    deviceFolder_.Write("UserData/DataList.dat", "list");
+    std::filesystem::create_directories(deviceFolder_.path() / "Course_V40");
+    ASSERT_EQ(ReadVersionFile(device_), 0);
+    EXPECT_TRUE(DeviceVolumePresent(device_));
+    device_.DeviceVolumeId += 1;
+    EXPECT_FALSE(DeviceVolumePresent(device_));
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "DataList.dat").code, 10000 + ENODEV);
+    data_.DeviceText[0] = "korea";
+    EXPECT_EQ(PutDeviceFile(context_, nullptr, "ClubListKorea.dat").code, 2);
+    EXPECT_EQ(device_.LastDeviceError, static_cast<std::uint32_t>(ENODEV));
+    EXPECT_TRUE(std::filesystem::is_empty(deviceFolder_.path() / "Course_V40"));
+
+    ASSERT_EQ(ReadVersionFile(device_), 0);
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "DataList.dat").bytes, "list");
+}
+
 // A device that lacks a club list must not keep the one read before.
 TEST_F(DeviceFiles, LoadingAMissingClubListClearsTheOldText) {
     data_.DeviceText[0] = "stale";
