@@ -64,13 +64,18 @@ DeviceFile OpenFolders(const DeviceLink& link, const std::vector<std::string>& l
 
 }  // namespace
 
-DeviceFile::~DeviceFile() {
-    if (fd_ >= 0) ::close(fd_);
+void DeviceFile::Close() {
+    if (fd_ < 0) return;
+    const int error = errno;
+    ::close(fd_);
+    errno = error;
 }
+
+DeviceFile::~DeviceFile() { Close(); }
 
 DeviceFile& DeviceFile::operator=(DeviceFile&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
+        Close();
         fd_ = other.fd_;
         other.fd_ = -1;
     }

@@ -17,7 +17,8 @@ namespace orvane {
 // a larger one would cost memory for nothing.
 inline constexpr std::uint64_t kLargestDeviceFile = 16ULL << 20;
 
-// An open file descriptor, closed with the object.
+// An open file descriptor, closed with the object. Closing keeps errno, which
+// tells why an open failed.
 class DeviceFile {
 public:
     explicit DeviceFile(int fd = -1) : fd_(fd) {}
@@ -31,6 +32,8 @@ public:
     int get() const { return fd_; }
 
 private:
+    void Close();
+
     int fd_;
 };
 
@@ -44,10 +47,9 @@ bool DeviceVolumePresent(const DeviceLink& link);
 
 // Opens the regular file `relativePath` ('/' separated) below the device root
 // for reading. On failure the result is not open and errno tells why: ENODEV
-// for a device that is gone, ELOOP
-// for a symbolic link on the way, ENOTDIR for a file where a folder belongs,
-// EISDIR for a folder, EINVAL for any other special file, EFBIG for a file
-// over kLargestDeviceFile.
+// for a device that is gone, ELOOP for a symbolic link on the way, ENOTDIR
+// for a file where a folder belongs, EISDIR for a folder, EINVAL for any
+// other special file, EFBIG for a file over kLargestDeviceFile.
 DeviceFile OpenDeviceFile(const DeviceLink& link, std::string_view relativePath);
 
 // 0 when every level from the device root down to the folder of `target` is
