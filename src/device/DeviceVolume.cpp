@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <limits>
 
+#include "device/DeviceFileAccess.h"
+
 namespace orvane {
 
 std::uint32_t FreeBytes(DeviceLink& link) {
@@ -29,7 +31,10 @@ bool EnsureFolder(DeviceLink& link, const std::filesystem::path& folder) {
         ::close(fd);
         return true;
     }
-    if (errno == ENOENT && ::mkdir(folder.c_str(), 0777) == 0) return true;
+    // A folder made on the mount point a vanished device left would be made
+    // on the PC's own disk.
+    if (errno == ENOENT && DeviceVolumePresent(link) && ::mkdir(folder.c_str(), 0777) == 0)
+        return true;
     const int error = errno;
     struct stat info {};
     const bool isLink = ::lstat(folder.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
