@@ -7,6 +7,7 @@
 #include "catalogue/DeviceFiles.h"
 #include "catalogue/ZoneLoaders.h"
 #include "device/DeviceVolume.h"
+#include "device/InterruptedWrites.h"
 #include "device/VersionFile.h"
 #include "records/RecordLists.h"
 #include "server/ServerCheck.h"
@@ -94,6 +95,7 @@ bool ConnectDevice(Session& session) {
         ui.SetProgress(0);
     }
     UpdateDeviceVersionLine(device);
+    RemoveInterruptedWrites(device, session.catalogueContext.workFolder);
 
     // The list and the search results point into the catalogue about to be
     // loaded again.

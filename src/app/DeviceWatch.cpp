@@ -28,15 +28,17 @@ DeviceWatch::Outcome DeviceWatch::Look(Session& session) {
         return Outcome::Waiting;
     }
     session.ui.ShowStatus(message::WaitingForUsb);
+    return Outcome::Found;
+}
+
+void DeviceWatch::Connect(Session& session) {
     ConnectDevice(session);
     located_ = DevicePresent(session.device);
-    return Outcome::Connected;
 }
 
 bool DeviceWatch::PickByHand(Session& session) {
     if (!PickDeviceByHand(session)) return false;
-    ConnectDevice(session);
-    located_ = DevicePresent(session.device);
+    Connect(session);
     return true;
 }
 

@@ -1,9 +1,10 @@
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "browser/Transfer.h"
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "util/SafeFile.h"
 #include "util/Text.h"
@@ -18,6 +19,19 @@ std::filesystem::path MapUnder(const std::filesystem::path& base, std::int32_t n
     const std::string name = stem + ".dat";
     if (!IsSafeFileName(name)) return {};
     return base / Format("%06d", number / 100) / Format("%02d", number % 100) / name;
+}
+
+// 0 when a course's map can go or is not there, else the errno. A map
+// reached through a symbolic link, or a folder in the map's place, is refused
+// rather than followed or left behind unnoticed.
+int MapRemovalRefused(const DeviceLink& device, const std::filesystem::path& path) {
+    if (const int refused = CheckDeviceFolders(device, path))
+        return refused == ENOENT ? 0 : refused;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
+    if (S_ISLNK(info.st_mode)) return ELOOP;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    return 0;
 }
 
 CourseNode* FindCatalogueCourse(CatalogueData& data, std::string_view name, int& zone) {
@@ -81,18 +95,29 @@ void Transfer::DeleteSelectedMaps() {
             FindCatalogueCourse(context_.data, browser_.list.rows()[index].course->name, zone);
         if (course == nullptr) continue;
         const std::filesystem::path path = DeletionMapPath(context_.device, *course);
-        if (!path.empty()) {
-            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd >= 0) {
-                ::close(fd);
-                if (::unlink(path.c_str()) != 0)
-                    context_.device.LastDeviceError = static_cast<std::uint32_t>(errno);
+        // A map that cannot go keeps its club list entry.
+        int error = path.empty() ? 0 : MapRemovalRefused(context_.device, path);
+        bool stopped = error != 0;
+        if (!stopped) {
+            const Mark before = course->mark;
+            course->mark = Mark::New;
+            // The club list forgets the course before its map goes, so a
+            // deletion stopped at any point never lists a missing map.
+            stopped = !SaveZone(zone);
+            if (!stopped && !path.empty() && ::unlink(path.c_str()) != 0 && errno != ENOENT) {
+                error = errno;
+                course->mark = before;
+                SaveZone(zone);
+                stopped = true;
             }
         }
-        course->mark = Mark::New;
-        // Each course's club list is rewritten right after its file, so a
-        // deletion stopped half-way leaves the device consistent.
-        if (!SaveZone(zone)) {
+        if (error != 0) {
+            context_.device.LastDeviceError = static_cast<std::uint32_t>(error);
+            ui.ShowStatusText(
+                Format("USB Error = (%u), Course = %s", error, course->title.c_str()));
+            Fail(ui.StatusText());
+        }
+        if (stopped) {
             // Left set, the count would refuse every later command for the
             // rest of the run.
             state_.queueCount = 0;

@@ -6,6 +6,7 @@
 #include "browser/AreaQuery.h"
 #include "catalogue/DeviceFiles.h"
 #include "catalogue/SaveDeviceZone.h"
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "device/DeviceVolume.h"
 #include "shell/ResultCode.h"
@@ -23,6 +24,9 @@ constexpr std::uint64_t kMapFreeSpaceMargin = 0x40000;
 constexpr int kStoringStatus = 128;
 constexpr int kNothingToStoreStatus = 130;
 constexpr int kServerLostStatus = 110;
+// A map name from the server that would not stay inside its folder.
+constexpr TextPair kUnusableMapName{"사용할 수 없는 파일 이름입니다: %s",
+                                    "The map's file name cannot be used: %s"};
 
 // Removes the fetched copy in the working folder, whatever happened to it.
 void RemoveLocal(const std::filesystem::path& local) {
@@ -66,10 +70,9 @@ Transfer::Transfer(CatalogueContext& context, Browser& browser, MapCopier copier
 
 bool Transfer::DeviceCheck() {
     DeviceLink& device = context_.device;
-    std::error_code error;
-    if (!device.DeviceRoot.empty() && std::filesystem::exists(device.DeviceRoot, error))
-        return true;
-    device.LastDeviceError = static_cast<std::uint32_t>(error ? error.value() : ENOENT);
+    errno = ENOENT;
+    if (!device.DeviceRoot.empty() && DeviceVolumePresent(device)) return true;
+    device.LastDeviceError = static_cast<std::uint32_t>(errno);
     Refuse("기기를 연결 하십시요.", "Please connect the device.");
     return false;
 }
@@ -275,6 +278,11 @@ void Transfer::TransferStep(int parameter) {
         }
         return;
     }
+    // The maps stored before the failure stay on the device; as a cancel
+    // does, the zone's club list is rewritten so that the device lists them.
+    if (state_.zoneDirty[static_cast<std::size_t>(state_.currentZone)] &&
+        DeviceVolumePresent(context_.device))
+        SaveDeviceZone(context_, state_.currentZone);
     if (stored == result::Rejected) {
         const CourseNode* failing = state_.failingCourse ? state_.failingCourse : &course;
         ui.ShowStatusText(Format("USB Error = (%u), Course = %s", context_.device.LastDeviceError,
@@ -313,6 +321,12 @@ int Transfer::StoreCourseMap(CourseNode& course) {
     }
 
     const std::string localName = LocalMapStem(course) + ".dat";
+    const std::string deviceName = DeviceMapStem(device, course) + ".dat";
+    if (!IsSafeFileName(localName) || !IsSafeFileName(deviceName)) {
+        const std::string& shown = IsSafeFileName(localName) ? deviceName : localName;
+        ui.ShowStatusText(Format(std::string(ui.Text(kUnusableMapName)).c_str(), shown.c_str()));
+        return result::Failed;
+    }
     const PutResult fetched = PutDeviceFile(context_, &course, localName);
     if (fetched.code != result::Ok) {
         SetStatusById(kServerLostStatus);
@@ -345,8 +359,6 @@ int Transfer::StoreCourseMap(CourseNode& course) {
         return result::Rejected;
     }
 
-    const std::string deviceName = DeviceMapStem(device, course) + ".dat";
-    if (!IsSafeFileName(deviceName)) return failed(EINVAL);
     const std::filesystem::path target = folder / deviceName;
     const int error = CopyToDevice(local, target);
     if (error != 0) return failed(static_cast<std::uint32_t>(error));
@@ -358,8 +370,9 @@ int Transfer::CopyToDevice(const std::filesystem::path& local,
                            const std::filesystem::path& target) {
     std::error_code ignored;
     // A read-only map from an earlier copy must not stop the replacement.
-    std::filesystem::permissions(target, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(
+        target, std::filesystem::perms::owner_write,
+        std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
     if (copier_(local, target) == 0) return 0;
 
     // The old map is moved aside and the copy tried once more; should that

@@ -74,8 +74,9 @@ public:
     // device lists every map stored so far.
     void Stop();
 
-    // 0 stored or skipped at the person's answer; 2 a device write, folder or
-    // free-space failure; 5 no device or the fetch failed; 6 cancelled.
+    // 0 stored or skipped at the person's answer; 1 a map name that cannot
+    // be a file name; 2 a device write, folder or free-space failure; 5 no
+    // device or the fetch failed; 6 cancelled.
     int StoreCourseMap(CourseNode& course);
     void FinishTransfer(int parameter);
     void DeleteSelectedMaps();

@@ -217,9 +217,12 @@ private:
             {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
         constexpr std::size_t kMostSiblings = 8;
         for (auto s = candidates.begin(); s != candidates.end(); ++s) {
-            for (const auto& [first, second] : kPairs) {
+            // Not a structured binding: clang 14, which fuzzes this, cannot
+            // capture one.
+            for (const auto& pair : kPairs) {
                 const auto sharesPair = [&](std::size_t i) {
-                    return bounds_[i][first] == stored[first] && bounds_[i][second] == stored[second];
+                    return bounds_[i][pair[0]] == stored[pair[0]] &&
+                           bounds_[i][pair[1]] == stored[pair[1]];
                 };
                 if (!sharesPair(*s)) continue;
                 std::size_t siblings = 0;

@@ -1,12 +1,12 @@
 #include "catalogue/DeviceFiles.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "catalogue/ZoneTable.h"
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "device/DeviceVolume.h"
 #include "device/VersionFile.h"
@@ -29,20 +29,6 @@ DeviceFileRead Failure(DeviceLink& device, int stage) {
     return {{}, stage + errno};
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 std::string PieceStatus(Language language, std::size_t left, std::size_t length, int pieces,
                         std::size_t piece) {
     const int l = static_cast<int>(left), n = static_cast<int>(length), p = static_cast<int>(piece);
@@ -64,9 +50,8 @@ bool IsClubListName(std::string_view name) {
 DeviceFileRead ReadDeviceFile(DeviceLink& device, const CourseNode* course, std::string_view name) {
     const std::string relative =
         DevicePathFor(device, name, course ? std::optional(course->id) : std::nullopt);
-    const auto path = DeviceFilePath(device, relative);
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) return Failure(device, kOpenFailed);
+    const DeviceFile file = OpenDeviceFile(device, relative);
+    if (!file.open()) return Failure(device, kOpenFailed);
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) return Failure(device, kOpenFailed);
     if (info.st_size == 0) {
@@ -114,6 +99,10 @@ int WriteDeviceFile(DeviceLink& device, Ui& ui, const std::filesystem::path& pat
         ui.ShowStatusText("");
         return result::Rejected;
     }
+    if (const int refused = CheckDeviceFolders(device, path); refused != 0) {
+        device.LastDeviceError = static_cast<std::uint32_t>(refused);
+        return result::Rejected;
+    }
     // The old file is replaced only once the new one is whole on the device.
     AtomicFileWriter writer(path);
     const auto failed = [&] {
@@ -143,7 +132,8 @@ std::string ServerMapFolder(const DeviceLink& device, std::int32_t courseId) {
     return "Download//" + CourseMapFolder(device, courseId, "//");
 }
 
-PutResult PutDeviceFile(CatalogueContext& context, const CourseNode* course, std::string_view name) {
+PutResult PutDeviceFile(CatalogueContext& context, const CourseNode* course,
+                        std::string_view name) {
     DeviceLink& device = context.device;
     if (IsClubListName(name)) {
         const auto zone = ClubListZone(device, name);

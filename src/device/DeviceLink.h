@@ -29,6 +29,10 @@ struct DeviceLink {
     std::string DeviceVersionLine{kInitialDeviceVersionLine};
     // errno of the last failed device file operation; nothing clears it.
     std::uint32_t LastDeviceError = 0;
+    // The file system the version file was read from, 0 before. A device
+    // that vanished leaves its mount point behind on another file system,
+    // which must never be taken for the device.
+    std::uint64_t DeviceVolumeId = 0;
 };
 
 inline constexpr int kFirstGenerationModel = 4;

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <limits>
 
+#include "device/DeviceFileAccess.h"
+
 namespace orvane {
 
 std::uint32_t FreeBytes(DeviceLink& link) {
@@ -23,13 +25,20 @@ std::uint32_t FreeBytes(DeviceLink& link) {
 }
 
 bool EnsureFolder(DeviceLink& link, const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A level that is a symbolic link could lead off the device.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0) {
         ::close(fd);
         return true;
     }
-    if (errno == ENOENT && ::mkdir(folder.c_str(), 0777) == 0) return true;
-    link.LastDeviceError = static_cast<std::uint32_t>(errno);
+    // A folder made on the mount point a vanished device left would be made
+    // on the PC's own disk.
+    if (errno == ENOENT && DeviceVolumePresent(link) && ::mkdir(folder.c_str(), 0777) == 0)
+        return true;
+    const int error = errno;
+    struct stat info {};
+    const bool isLink = ::lstat(folder.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    link.LastDeviceError = static_cast<std::uint32_t>(isLink ? ELOOP : error);
     return false;
 }
 

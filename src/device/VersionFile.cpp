@@ -1,11 +1,11 @@
 #include "device/VersionFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
 
+#include "device/DeviceFileAccess.h"
 #include "device/DevicePaths.h"
 #include "shell/ResultCode.h"
 #include "util/Scan.h"
@@ -38,8 +38,8 @@ ModelInfo ModelFor(std::string_view hardwareVersion, std::string_view softwareVe
         std::string_view courseFolder;
     };
     static constexpr Row kRows[] = {
-        {"V2.5.", 4, "Course_V40"},   {"V3.5.", 1, "Course_V40"},   {"V4.0.0", 2, "Course_V40"},
-        {"V4.2.0", 3, "Course29"},    {"V4.0.1", 5, "Course_V40"},  {"V5.0.", 6, "Course_V40"},
+        {"V2.5.", 4, "Course_V40"}, {"V3.5.", 1, "Course_V40"},  {"V4.0.0", 2, "Course_V40"},
+        {"V4.2.0", 3, "Course29"},  {"V4.0.1", 5, "Course_V40"}, {"V5.0.", 6, "Course_V40"},
         {"V4.2.5", 7, "Course30"},
     };
     for (const Row& row : kRows) {
@@ -77,8 +77,11 @@ void UpdateDeviceVersionLine(DeviceLink& link) {
 }
 
 int ReadVersionFile(DeviceLink& link) {
-    const std::filesystem::path path = DeviceFilePath(link, DevicePathFor(link, "Ver.ini"));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Reading the version file is what makes a volume the device; until it
+    // is read again, no earlier volume is.
+    link.DeviceVolumeId = 0;
+    const DeviceFile file = OpenDeviceFile(link, DevicePathFor(link, "Ver.ini"));
+    const int fd = file.get();
     if (fd < 0) {
         link.LastDeviceError = static_cast<std::uint32_t>(errno);
         return result::Failed;
@@ -91,14 +94,13 @@ int ReadVersionFile(DeviceLink& link) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             link.LastDeviceError = static_cast<std::uint32_t>(errno);
-            ::close(fd);
             return result::Failed;
         }
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    ::close(fd);
     if (filled == 0) return result::Failed;
+    RememberDeviceVolume(link);
     return ApplyVersionText(link, std::string_view(buffer.data(), filled));
 }
 

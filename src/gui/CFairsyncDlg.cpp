@@ -154,10 +154,7 @@ void CFairsyncDlg::Connect() {
     connect(tabs_, &AreaTabs::subAreaClicked, this,
             [this](int tab) { RunJob([tab](Session& s) { s.browser.SelectSubArea(tab); }); });
     connect(list_, &CourseListPane::headingClicked, this, [this](int column) {
-        // Sorting and check-all touch nothing but the list: no need for the worker.
-        if (!idle()) return;
-        session_.browser.ColumnHeaderClicked(column);
-        model_.CatchUp();
+        RunJob([column](Session& s) { s.browser.ColumnHeaderClicked(column); });
     });
     connect(&button(kSelectButton), &QAbstractButton::clicked, this,
             [this] { StartTransfer(TransferCommand::SelectButton); });
@@ -177,12 +174,21 @@ void CFairsyncDlg::StartLooking() { look_.start(kFirstLookMs); }
 
 void CFairsyncDlg::LookForDevice() {
     look_.setInterval(kLookMs);
-    if (!idle()) return;
-    RunJob([this](Session& s) { watch_.Look(s); });
+    // Behind whatever runs; never two looks waiting, never during a transfer.
+    // The look itself leaves the window to the person; connecting a device
+    // it found does not.
+    if (worker_.working() || pacer_.running()) return;
+    auto outcome = std::make_shared<DeviceWatch::Outcome>(DeviceWatch::Outcome::Waiting);
+    worker_.Run([this, outcome](Session& s) { *outcome = watch_.Look(s); },
+                [this, outcome] {
+                    if (*outcome == DeviceWatch::Outcome::Found)
+                        RunJob([this](Session& s) { watch_.Connect(s); });
+                },
+                CoreWorker::Kind::Background);
 }
 
-bool CFairsyncDlg::RunJob(CoreWorker::Job job, std::function<void()> done) {
-    return worker_.Run(std::move(job), std::move(done));
+void CFairsyncDlg::RunJob(CoreWorker::Job job, std::function<void()> done) {
+    worker_.Run(std::move(job), std::move(done));
 }
 
 void CFairsyncDlg::CatchUp() {
@@ -250,7 +256,9 @@ void CFairsyncDlg::RunCommand(WindowCommand command) {
         pacer_.RequestStop();
         return;
     }
-    if (!idle()) return;
+    // During a transfer only Stop is open. A command chosen while another
+    // runs waits for it on the worker.
+    if (pacer_.running()) return;
     const auto transfer = [this](TransferCommand which) { StartTransfer(which); };
     switch (command) {
         case WindowCommand::SearchCourses: Search(); break;

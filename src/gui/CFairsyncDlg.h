@@ -71,7 +71,7 @@ protected:
 private:
     void BuildPanel();
     void Connect();
-    bool RunJob(CoreWorker::Job job, std::function<void()> done = {});
+    void RunJob(CoreWorker::Job job, std::function<void()> done = {});
     void CatchUp();
     void ApplyLanguage(Language language);
     void LookForDevice();

@@ -7,11 +7,11 @@
 namespace orvane::gui {
 
 CSaveRecord::CSaveRecord(std::vector<RecordEntry> entries, Language language, RecordSort& sort,
-                         JobQueue& jobs, QWidget* parent)
+                         CoreWorker& worker, QWidget* parent)
     : RecordListDialog(kSaveDialogColumns, language, sort, true, {kSaveDialogTitle, kSaveButton},
                        parent),
       entries_(std::make_shared<const std::vector<RecordEntry>>(std::move(entries))),
-      jobs_(jobs) {
+      worker_(worker) {
     ShowRows(SaveDialogRows(*entries_, language));
     connect(&actionButton(), &QPushButton::clicked, this, &CSaveRecord::Save);
 }
@@ -19,7 +19,7 @@ CSaveRecord::CSaveRecord(std::vector<RecordEntry> entries, Language language, Re
 void CSaveRecord::Save() {
     SetWaiting(true);
     QPointer<CSaveRecord> self(this);
-    jobs_.Run(
+    worker_.Run(
         [entries = entries_, rows = model().rows(), ticked = model().Ticked()](Session& s) {
             SaveTickedRecords(s.ui, s.device, s.recordFolder, *entries, rows, ticked);
         },

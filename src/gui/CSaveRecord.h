@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "gui/JobQueue.h"
+#include "gui/CoreWorker.h"
 #include "gui/RecordListDialog.h"
 
 namespace orvane::gui {
@@ -15,13 +15,13 @@ class CSaveRecord : public RecordListDialog {
 public:
     // `entries` is the device's record list as the connection read it.
     CSaveRecord(std::vector<RecordEntry> entries, Language language, RecordSort& sort,
-                JobQueue& jobs, QWidget* parent);
+                CoreWorker& worker, QWidget* parent);
 
 private:
     void Save();
 
     std::shared_ptr<const std::vector<RecordEntry>> entries_;
-    JobQueue& jobs_;
+    CoreWorker& worker_;
 };
 
 }  // namespace orvane::gui

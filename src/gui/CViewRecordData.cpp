@@ -7,10 +7,10 @@
 namespace orvane::gui {
 
 CViewRecordData::CViewRecordData(std::vector<RecordEntry> entries, Language language,
-                                 RecordSort& sort, JobQueue& jobs, QWidget* parent)
+                                 RecordSort& sort, CoreWorker& worker, QWidget* parent)
     : RecordListDialog(kViewerColumns, language, sort, false, {kViewerTitle, kViewButton}, parent),
       entries_(std::make_shared<const std::vector<RecordEntry>>(std::move(entries))),
-      jobs_(jobs) {
+      worker_(worker) {
     ShowRows(ViewerRows(*entries_, language));
     connect(&actionButton(), &QPushButton::clicked, this, &CViewRecordData::View);
     connect(&table(), &QAbstractItemView::doubleClicked, this, &CViewRecordData::View);
@@ -20,7 +20,7 @@ void CViewRecordData::View() {
     SetWaiting(true);
     QPointer<CViewRecordData> self(this);
     auto found = std::make_shared<std::optional<RecordEntry>>();
-    jobs_.Run(
+    worker_.Run(
         [entries = entries_, rows = model().rows(), selected = table().SelectedRow(),
          found](Session& s) {
             if (const RecordEntry* entry = ViewSelectedRecord(s.ui, *entries, rows, selected))

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "gui/JobQueue.h"
+#include "gui/CoreWorker.h"
 #include "gui/RecordListDialog.h"
 
 namespace orvane::gui {
@@ -14,7 +14,7 @@ class CViewRecordData : public RecordListDialog {
 public:
     // `entries` is the record folder's list.
     CViewRecordData(std::vector<RecordEntry> entries, Language language, RecordSort& sort,
-                    JobQueue& jobs, QWidget* parent);
+                    CoreWorker& worker, QWidget* parent);
 
 signals:
     void scoreCardRequested(const orvane::RecordEntry& entry);
@@ -23,7 +23,7 @@ private:
     void View();
 
     std::shared_ptr<const std::vector<RecordEntry>> entries_;
-    JobQueue& jobs_;
+    CoreWorker& worker_;
 };
 
 }  // namespace orvane::gui

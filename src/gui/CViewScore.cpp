@@ -15,7 +15,7 @@ namespace orvane::gui {
 CViewScore::CViewScore(RecordEntry entry, Language language, ScoreCardState& state, QWidget* parent)
     : QDialog(parent),
       entry_(std::move(entry)),
-      record_(entry_.record.value_or(RoundRecord{})),
+      record_(entry_.record ? *entry_.record : RoundRecord{}),
       language_(language),
       state_(state) {
     setWindowTitle(Translated(language, kScoreCardTitle));
@@ -97,7 +97,7 @@ QLayout* CViewScore::BuildHeading() {
 
 void CViewScore::SetDetails(RecordEntry entry, CourseGeometry geometry) {
     entry_ = std::move(entry);
-    record_ = entry_.record.value_or(RoundRecord{});
+    record_ = entry_.record ? *entry_.record : RoundRecord{};
     geometry_ = std::move(geometry);
     detailsLoaded_ = true;
     ShowCard();

@@ -101,7 +101,7 @@ void CardExport::Export(CViewScore& card) {
     folder_ = QFileInfo(path).absolutePath();
     exported_ = true;
 
-    jobs_.Run([bytes = ExportBytes(file.format, card), target = path.toStdString()](Session& s) {
+    worker_.Run([bytes = ExportBytes(file.format, card), target = path.toStdString()](Session& s) {
         int error = 0;
         if (WriteFileAtomically(target, bytes, &error)) return;
         const std::string reason = target + ": " + std::generic_category().message(error);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "gui/CViewScore.h"
-#include "gui/JobQueue.h"
+#include "gui/CoreWorker.h"
 
 namespace orvane::gui {
 
@@ -20,14 +20,14 @@ std::string ExportBytes(ExportFormat format, const CViewScore& card);
 // file written on the worker, which tells the person when it cannot be.
 class CardExport {
 public:
-    explicit CardExport(JobQueue& jobs) : jobs_(jobs) {}
+    explicit CardExport(CoreWorker& worker) : worker_(worker) {}
 
     void Export(CViewScore& card);
     // Where the first export is offered, unless one has been made.
     void OfferFolder(const QString& folder);
 
 private:
-    JobQueue& jobs_;
+    CoreWorker& worker_;
     QString folder_;
     bool exported_ = false;
 };

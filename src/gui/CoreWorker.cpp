@@ -17,25 +17,34 @@ CoreWorker::~CoreWorker() {
     thread_.wait();
 }
 
-bool CoreWorker::Run(Job job, std::function<void()> done) {
-    if (busy_) return false;
-    busy_ = true;
+void CoreWorker::Run(Job job, std::function<void()> done, Kind kind) {
+    if (kind == Kind::Command) ++commands_;
+    waiting_.push_back({std::move(job), std::move(done), kind});
+    StartNext();
+}
+
+void CoreWorker::StartNext() {
+    if (running_ || waiting_.empty()) return;
+    Waiting next = std::move(waiting_.front());
+    waiting_.pop_front();
+    running_ = true;
     emit started();
-    QMetaObject::invokeMethod(onThread_, [this, job = std::move(job), done = std::move(done)] {
+    QMetaObject::invokeMethod(onThread_, [this, next = std::move(next)] {
         QString fault;
         try {
-            job(session_);
+            next.job(session_);
         } catch (const std::exception& error) {
             fault = QString::fromUtf8(error.what());
         }
-        QMetaObject::invokeMethod(this, [this, fault, done] {
-            busy_ = false;
+        QMetaObject::invokeMethod(this, [this, fault, done = next.done, kind = next.kind] {
+            running_ = false;
+            if (kind == Kind::Command) --commands_;
             if (!fault.isEmpty()) emit failed(fault);
             emit finished();
             if (done) done();
+            StartNext();
         }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
-    return true;
 }
 
 }  // namespace orvane::gui

@@ -48,14 +48,21 @@ QVariant CourseListModel::data(const QModelIndex& index, int role) const {
 }
 
 bool CourseListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (frozen_ || role != Qt::CheckStateRole || index.column() != static_cast<int>(kCheckColumn))
+    if (role != Qt::CheckStateRole || index.column() != static_cast<int>(kCheckColumn) ||
+        index.row() < 0 || index.row() >= rows_)
         return false;
-    const auto row = static_cast<std::size_t>(index.row());
-    if (row >= browser_.list.rows().size()) return false;
-    browser_.SetChecked(row, value.value<Qt::CheckState>() == Qt::Checked);
-    // Only this row changed: no need for the whole list to be drawn again.
-    seen_.checks = browser_.revisions().checks;
-    shown_.remove(index.row());
+    const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
+    if (frozen_) {
+        // A job runs: the tick shows at once and reaches the core after it.
+        pendingChecks_[index.row()] = checked;
+        if (const auto shown = shown_.find(index.row()); shown != shown_.end())
+            shown->checked = checked;
+    } else {
+        browser_.SetChecked(static_cast<std::size_t>(index.row()), checked);
+        // Only this row changed: no need for the whole list to be drawn again.
+        seen_.checks = browser_.revisions().checks;
+        shown_.remove(index.row());
+    }
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -80,6 +87,8 @@ void CourseListModel::CatchUp() {
     frozen_ = false;
     const BrowserRevisions now = browser_.revisions();
     if (now.rows != seen_.rows) {
+        // Ticks made while the list was being refilled were on rows now gone.
+        pendingChecks_.clear();
         beginResetModel();
         shown_.clear();
         rows_ = static_cast<int>(browser_.list.rows().size());
@@ -89,12 +98,15 @@ void CourseListModel::CatchUp() {
         shown_.clear();
         emit dataChanged(index(0, 0), index(rows_ - 1, static_cast<int>(kColumnCount) - 1));
     }
+    for (const auto& [row, checked] : pendingChecks_.asKeyValueRange())
+        browser_.SetChecked(static_cast<std::size_t>(row), checked);
+    pendingChecks_.clear();
     if (now.headings != seen_.headings) {
         for (std::size_t i = 0; i < headings_.size(); ++i)
             headings_[i] = FromCore(browser_.headings[i]);
         emit headerDataChanged(Qt::Horizontal, 1, 3);
     }
-    seen_ = now;
+    seen_ = browser_.revisions();
 }
 
 }  // namespace orvane::gui

@@ -14,7 +14,8 @@ namespace orvane::gui {
 //
 // While the worker runs a job the core's rows may change under the view, so
 // the model is frozen then: it answers from the cells it formatted last and
-// from nothing else, and catches up when the job has ended.
+// from nothing else, keeps the person's ticks for later, and catches up when
+// the job has ended.
 class CourseListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -46,6 +47,8 @@ private:
     // The rows formatted for the screen; dropped when it grows past a few
     // screens or the rows change.
     mutable QHash<int, ShownRow> shown_;
+    // Ticks made while a job ran, for the core once it has ended.
+    QHash<int, bool> pendingChecks_;
 };
 
 }  // namespace orvane::gui

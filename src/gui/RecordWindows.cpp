@@ -35,7 +35,7 @@ void ListSavedRounds(Session& s, Opening& opening) {
 }  // namespace
 
 RecordWindows::RecordWindows(CoreWorker& worker, Prompter& prompter, QWidget& mainWindow)
-    : jobs_(worker), prompter_(prompter), mainWindow_(mainWindow), export_(jobs_) {}
+    : worker_(worker), prompter_(prompter), mainWindow_(mainWindow), export_(worker_) {}
 
 void RecordWindows::Open(WindowCommand command) {
     switch (command) {
@@ -65,7 +65,7 @@ void RecordWindows::Present(QDialog* window, QWidget* after) {
 
 void RecordWindows::OpenSaveDialog() {
     auto opening = std::make_shared<Opening>();
-    jobs_.Run(
+    worker_.Run(
         [opening](Session& s) {
             opening->language = s.ui.language();
             opening->allowed = SaveToPcAllowed(s.ui, s.transfer.Busy(), s.device);
@@ -74,20 +74,20 @@ void RecordWindows::OpenSaveDialog() {
         [this, opening] {
             if (!opening->allowed) return;
             Present(new CSaveRecord(std::move(opening->entries), opening->language, saveSort_,
-                                    jobs_, &mainWindow_),
+                                    worker_, &mainWindow_),
                     &mainWindow_);
         });
 }
 
 void RecordWindows::OpenViewer() {
     auto opening = std::make_shared<Opening>();
-    jobs_.Run([opening](Session& s) { ListSavedRounds(s, *opening); },
+    worker_.Run([opening](Session& s) { ListSavedRounds(s, *opening); },
               [this, opening] {
                   if (!opening->allowed) return;
                   export_.OfferFolder(opening->folder);
                   const Language language = opening->language;
                   auto* viewer = new CViewRecordData(std::move(opening->entries), language,
-                                                     viewerSort_, jobs_, &mainWindow_);
+                                                     viewerSort_, worker_, &mainWindow_);
                   connect(viewer, &CViewRecordData::scoreCardRequested, this,
                           [this, viewer, language](const RecordEntry& entry) {
                               OpenScoreCard(entry, language, *viewer);
@@ -107,7 +107,7 @@ void RecordWindows::OpenScoreCard(const RecordEntry& entry, Language language, Q
     };
     auto details = std::make_shared<Details>(Details{entry, {}});
     QPointer<CViewScore> shownCard(card);
-    jobs_.Run(
+    worker_.Run(
         [details](Session& s) {
             details->geometry =
                 LoadRoundDetails(s.http, details->entry, s.catalogueContext.workFolder);
@@ -121,7 +121,7 @@ void RecordWindows::OpenScoreCard(const RecordEntry& entry, Language language, Q
 void RecordWindows::OpenStatistics() {
     auto opening = std::make_shared<Opening>();
     auto statistics = std::make_shared<RoundStatistics>();
-    jobs_.Run(
+    worker_.Run(
         [opening, statistics](Session& s) {
             ListSavedRounds(s, *opening);
             if (opening->allowed) *statistics = ComputeRoundStatistics(opening->entries);

@@ -5,7 +5,7 @@
 
 #include "app/MainMenus.h"
 #include "gui/CardExport.h"
-#include "gui/JobQueue.h"
+#include "gui/CoreWorker.h"
 #include "gui/Prompter.h"
 #include "records/RecordLists.h"
 #include "records/ScoreCardState.h"
@@ -34,7 +34,7 @@ private:
     // open, then over `after`.
     void Present(QDialog* window, QWidget* after);
 
-    JobQueue jobs_;
+    CoreWorker& worker_;
     Prompter& prompter_;
     QWidget& mainWindow_;
     RecordSort saveSort_ = SaveDialogSort();

@@ -18,7 +18,7 @@ TransferPacer::TransferPacer(CoreWorker& worker, const Transfer& transfer)
     connect(&retry_, &QTimer::timeout, this, [this] {
         // A step still on the worker has not finished yet; a step lost on
         // the way is posted again.
-        if (running_ && !worker_.busy()) PostStep();
+        if (running_ && !worker_.working()) PostStep();
     });
 }
 
@@ -34,10 +34,6 @@ void TransferPacer::RequestStop() {
 
 void TransferPacer::PostStep() {
     if (!running_) return;
-    if (worker_.busy()) {
-        nextStep_.start();
-        return;
-    }
     if (stopRequested_) {
         worker_.Run([](Session& session) { session.transfer.Stop(); }, [this] { End(); });
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <string_view>
 
 #include "net/Fetch.h"
@@ -196,7 +197,13 @@ void loadCourseGeometry(HttpClient& http, const RecordEntry& entry, CourseGeomet
     geometry.holesPerCourse = counts.holesPerCourse;
     geometry.courseCount = counts.courseCount;
     geometry.thirdValue = counts.third;
-    geometry.holeTotal = geometry.holesPerCourse * geometry.courseCount;
+    // Counts from the file may be anything; a product past the int range is
+    // as wrong as a negative one.
+    const std::int64_t holeTotal =
+        std::int64_t{geometry.holesPerCourse} * std::int64_t{geometry.courseCount};
+    geometry.holeTotal = holeTotal <= std::numeric_limits<std::int32_t>::max()
+                             ? static_cast<std::int32_t>(holeTotal)
+                             : -1;
     if (geometry.holeTotal <= 0) {
         AppendLog(workFolder / "list_cc_file.dat", Format("CC file error : %s\r\n", tail.c_str()));
         geometry = CourseGeometry{};

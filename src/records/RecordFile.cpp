@@ -245,7 +245,8 @@ int readRecordFile(const std::filesystem::path& folder, std::string_view fileNam
     if (!IsSafeFileName(fileName)) return 0;
     std::string text;
     if (unpackFile(folder / fileName, text) == 0) return 0;
-    entry.record = ParseRecordText(text, entry.name);
+    std::optional<RoundRecord> record = ParseRecordText(text, entry.name);
+    entry.record = record ? std::make_unique<RoundRecord>(std::move(*record)) : nullptr;
     return entry.record ? 1 : 0;
 }
 

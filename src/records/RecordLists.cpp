@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <unordered_map>
 
 #include "catalogue/ZoneLoaders.h"
 #include "records/RecordFile.h"
@@ -60,6 +61,17 @@ void MatchCourse(RecordEntry& entry, const CourseNode* course) {
 
 std::string StrokesText(std::int32_t strokes) { return Format("%d", strokes); }
 
+// The first device course of each name, as FindDeviceCourse finds it, built
+// once: an index may name hundreds of thousands of rounds.
+std::unordered_map<std::string_view, const CourseNode*> FirstDeviceCourses(
+    const CatalogueData& data) {
+    std::unordered_map<std::string_view, const CourseNode*> first;
+    for (const auto& zone : data.DeviceList) {
+        for (const CourseNode& course : zone) first.try_emplace(course.name, &course);
+    }
+    return first;
+}
+
 }  // namespace
 
 std::string RecordDateText(std::string_view source) {
@@ -73,8 +85,15 @@ std::string RecordDateText(std::string_view source) {
 
 std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::string_view index) {
     std::vector<RecordEntry> list;
+    // Reserved once: growing by doubling would hold two copies at its peak.
+    std::size_t count = 0;
+    for (Words counting(index); count < kMaxDeviceRecords && counting.Next();) ++count;
+    list.reserve(count);
+    const auto courses = FirstDeviceCourses(data);
     Words words(index);
-    while (const auto word = words.Next()) {
+    while (list.size() < kMaxDeviceRecords) {
+        const auto word = words.Next();
+        if (!word) break;
         const std::size_t underscore = word->find('_');
         if (underscore == std::string_view::npos || underscore == 0) break;
         RecordEntry entry;
@@ -84,7 +103,8 @@ std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::s
         if (!IsSafeFileName(*word) || !IsSafeFileName(entry.name)) continue;
         entry.date = RecordDateText(word->substr(underscore + 1));
         entry.path = "UserData/" + std::string(*word);
-        MatchCourse(entry, FindDeviceCourse(data, entry.name));
+        const auto course = courses.find(entry.name);
+        MatchCourse(entry, course == courses.end() ? nullptr : course->second);
         list.push_back(std::move(entry));
     }
     return list;
@@ -174,9 +194,8 @@ std::vector<RecordRow> ViewerRows(const std::vector<RecordEntry>& entries, Langu
     std::vector<RecordRow> rows;
     for (std::size_t i = 0; i < entries.size() && !entries[i].name.empty(); ++i) {
         const RecordEntry& entry = entries[i];
-        const RoundRecord record = entry.record.value_or(RoundRecord{});
-        const std::int32_t front = record.FrontStrokes();
-        const std::int32_t back = record.BackStrokes();
+        const std::int32_t front = entry.record ? entry.record->FrontStrokes() : 0;
+        const std::int32_t back = entry.record ? entry.record->BackStrokes() : 0;
         rows.push_back({{entry.date, ShownClubName(entry, language), StrokesText(front),
                          back == 0 ? std::string() : StrokesText(back), StrokesText(front + back)},
                         i});

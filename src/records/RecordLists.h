@@ -15,6 +15,9 @@ namespace orvane {
 
 // The record folder listing is cut at this size.
 inline constexpr std::size_t kRecordListingLimit = 102400;
+// The device record list ends after this many entries: far more rounds than
+// a device can hold, and an index that names more costs no more memory.
+inline constexpr std::size_t kMaxDeviceRecords = 100000;
 
 // "yyyy.mm.dd_hh" from a text that starts "yyyymmdd_hh"; a short source gives
 // a short date.
@@ -23,7 +26,8 @@ std::string RecordDateText(std::string_view source);
 // The device's record list from the words of its index, UserData/DataList.dat.
 // Each word is "<club>_<yyyymmdd_hh>..."; a word without "_" or with an empty
 // club ends the list, and so do fewer than five bytes left after a word. A
-// word or club that could not be a plain file name is passed over.
+// word or club that could not be a plain file name is passed over. The list
+// ends after kMaxDeviceRecords entries.
 std::vector<RecordEntry> buildDeviceRecordList(const CatalogueData& data, std::string_view index);
 
 // The record folder's list from the names of its files (blank separated).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -76,8 +77,25 @@ struct RoundRecord {
     std::int32_t BackStrokes() const { return backScoreTotal + backParTotal; }
 };
 
-// One round record in the device's list or in the record folder's.
+// One round record in the device's list or in the record folder's. A copy
+// is a copy of its record too.
 struct RecordEntry {
+    RecordEntry() = default;
+    RecordEntry(const RecordEntry& other) { *this = other; }
+    RecordEntry& operator=(const RecordEntry& other) {
+        if (this == &other) return *this;
+        name = other.name;
+        path = other.path;
+        fileName = other.fileName;
+        displayName = other.displayName;
+        date = other.date;
+        courseNumber = other.courseNumber;
+        record = other.record ? std::make_unique<RoundRecord>(*other.record) : nullptr;
+        return *this;
+    }
+    RecordEntry(RecordEntry&&) = default;
+    RecordEntry& operator=(RecordEntry&&) = default;
+
     // The club name from the file name.
     std::string name;
     // Device list: the file on the device, "UserData/<file name>".
@@ -90,8 +108,9 @@ struct RecordEntry {
     std::string date;
     // The matched course's area code, 0 when none matched.
     std::int32_t courseNumber = 0;
-    // Record folder list only.
-    std::optional<RoundRecord> record;
+    // Record folder list only. Held apart, as the device list may hold many
+    // entries and never a record.
+    std::unique_ptr<RoundRecord> record;
 };
 
 }  // namespace orvane

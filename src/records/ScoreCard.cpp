@@ -4,10 +4,16 @@
 #include "util/Text.h"
 
 namespace orvane {
+namespace {
+
+// An entry without a record shows an empty card.
+const RoundRecord kNoRecord{};
+
+}  // namespace
 
 ScoreCardTexts BuildScoreCard(const RecordEntry& entry, Language language) {
     ScoreCardTexts card;
-    const RoundRecord record = entry.record.value_or(RoundRecord{});
+    const RoundRecord& record = entry.record ? *entry.record : kNoRecord;
     card.clubLine = Format(":   %s", ShownClubName(entry, language).c_str());
     card.dateLine = ":   " + entry.date.substr(0, 10);
     card.timeLine = Format(":   %02d:%02d  ~  %02d:%02d", record.startTime[4], record.startTime[5],

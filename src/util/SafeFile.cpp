@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "util/TemporaryFiles.h"
+
 namespace orvane {
 
 bool IsSafeFileName(std::string_view name) {
@@ -33,9 +35,8 @@ bool AtomicFileWriter::Fail() {
 }
 
 bool AtomicFileWriter::Open() {
-    // A leading dot keeps the half-written file out of casual listings.
     std::string pattern =
-        (target_.parent_path() / ("." + target_.filename().string() + ".XXXXXX")).string();
+        (target_.parent_path() / TemporaryNamePattern(target_.filename().string())).string();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) return Fail();
     temporary_ = pattern;

@@ -11,6 +11,7 @@
 #include "device/DevicePaths.h"
 #include "support/CatalogueFixture.h"
 #include "support/CourseBuilder.h"
+#include "support/TempFolder.h"
 #include "util/Files.h"
 #include "util/SafeFile.h"
 
@@ -272,6 +273,68 @@ TEST_F(TransferTest, TheServerGoingAwayMidTransferLeavesTheDeviceUsable) {
             EXPECT_TRUE(entry.is_directory() || entry.path().extension() == ".dat") << entry;
         EXPECT_TRUE(fs::is_empty(workFolder_.path()));
     }
+}
+
+// A device that fills up part-way through a zone keeps the maps stored
+// before; its club list must name them, or the device shows none of them.
+TEST_F(TransferTest, AFullDeviceStillListsTheMapsStoredBeforeIt) {
+    int copies = 0;
+    Transfer filling(context_, browser_, [&](const fs::path& local, const fs::path& target) {
+        return ++copies > 1 ? ENOSPC : CopyMapAtomically(local, target);
+    });
+    // ANYANG (modified) goes in; JEJU finds the device full.
+    Run(TransferCommand::KoreaNewAndModified, filling);
+    EXPECT_EQ(filling.outcome(), TransferOutcome::Failed);
+    EXPECT_EQ(ui_.StatusText(), "USB Error = (28), Course = Jeju Ocean");
+    EXPECT_EQ(ReadFileBytes(MapPath(Korean(1))), "map of ANYANG");
+    EXPECT_FALSE(fs::exists(MapPath(Korean(2))));
+    EXPECT_EQ(ClubList(0), (ClubListRows{{"SEOUL", 1.25}, {"ANYANG", 1.50}}));
+    EXPECT_TRUE(fs::is_empty(workFolder_.path()));
+}
+
+// A name from the server that would leave its folder is told as such, not as
+// a lost server, and nothing is fetched for it.
+TEST_F(TransferTest, AMapNameThatWouldLeaveItsFolderIsToldAsSuch) {
+    Korean(2).name = "../JEJU";
+    Run(TransferCommand::KoreaNew);
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+    EXPECT_EQ(transfer_.failureText(), "The map's file name cannot be used: ../JEJU.dat");
+    EXPECT_TRUE(http_.requests().empty());
+}
+
+// Course folders that are links off the device are never written through,
+// nor are maps removed through them; a folder in a map's place is no map
+// that was deleted.
+TEST_F(TransferTest, LinksAndFoldersInTheMapsPlaceAreRefused) {
+    testing::TempFolder outside;
+    const fs::path root = deviceFolder_.path();
+    fs::create_directories(root / "Course_V40");
+    fs::create_directory_symlink(outside.path(), root / "Course_V40/501000");
+    Run(TransferCommand::KoreaNew);
+    EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed);
+    EXPECT_EQ(ui_.StatusText(), "USB Error = (40), Course = Jeju Ocean");
+    EXPECT_TRUE(fs::is_empty(outside.path()));
+
+    outside.Write("SEOUL.dat", "not the device's");
+    fs::remove(root / "Course_V40/501000");
+    fs::create_directories(root / "Course_V40/501001");
+    fs::create_directory_symlink(outside.path(), root / "Course_V40/501001/01");
+    fs::create_directories(MapPath(Korean(1)));
+    for (const auto& [name, error] :
+         {std::pair{"SEOUL", "USB Error = (40), Course = Seoul CC"},
+          std::pair{"ANYANG", "USB Error = (21), Course = Anyang GC"}}) {
+        browser_.ShowArea();
+        Check({name});
+        shell_.ScriptAnswers({Answer::Yes});
+        transfer_.DeleteSelectedMaps();
+        EXPECT_EQ(transfer_.outcome(), TransferOutcome::Failed) << name;
+        EXPECT_EQ(transfer_.failureText(), error);
+        EXPECT_FALSE(transfer_.Busy());
+    }
+    EXPECT_EQ(ReadFileBytes(outside.path() / "SEOUL.dat"), "not the device's");
+    EXPECT_TRUE(fs::is_directory(MapPath(Korean(1))));
+    EXPECT_EQ(Korean(0).mark, Mark::Stored);
+    EXPECT_EQ(Korean(1).mark, Mark::Updated);
 }
 
 // An alias lives in the first-generation folder on every model; an unsafe

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
 
 #include "catalogue/DeviceFiles.h"
+#include "device/DeviceFileAccess.h"
+#include "device/VersionFile.h"
 #include "support/CatalogueFixture.h"
 
 namespace orvane {
@@ -80,7 +83,61 @@ TEST_F(DeviceFiles, ReadsReportTheStageThatFailed) {
     deviceFolder_.Write("System/Ver.ini", "");
     EXPECT_EQ(ReadDeviceFile(device_, nullptr, "Ver.ini").code, 20000);
     std::filesystem::create_directories(deviceFolder_.path() / "UserData/Dir.dat");
-    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "UserData/Dir.dat").code, 30000 + EISDIR);
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "UserData/Dir.dat").code, 10000 + EISDIR);
+}
+
+// A device volume holds folders and regular files only. Anything else is
+// refused at the open, before a read that could block for ever, and no link
+// is followed off the device.
+TEST_F(DeviceFiles, SpecialFilesAndLinksAreRefusedNotRead) {
+    const std::filesystem::path root = deviceFolder_.path();
+    testing::TempFolder outside;
+    outside.Write("list.dat", "outside bytes");
+    std::filesystem::create_directories(root / "UserData");
+    std::filesystem::create_directories(root / "System");
+    ASSERT_EQ(::mkfifo((root / "UserData/DataList.dat").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((root / "System/Ver.ini").c_str(), 0644), 0);
+    std::filesystem::create_symlink(outside.path() / "list.dat", root / "UserData/Link_1.dat");
+    std::filesystem::create_directory_symlink(outside.path(), root / "Course_V40");
+    // A sparse file one byte past the ceiling costs no disk.
+    std::filesystem::resize_file(deviceFolder_.Write("UserData/Huge_1.dat", "x"),
+                                 kLargestDeviceFile + 1);
+
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "DataList.dat").code, 10000 + EINVAL);
+    EXPECT_EQ(ReadVersionFile(device_), 1);
+    EXPECT_EQ(device_.LastDeviceError, static_cast<std::uint32_t>(EINVAL));
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "UserData/Link_1.dat").code, 10000 + ELOOP);
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "ClubList.dat").code, 10000 + ELOOP);
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "UserData/Huge_1.dat").code, 10000 + EFBIG);
+
+    // Nor is a club list written through the link.
+    data_.DeviceText[0] = "korea";
+    EXPECT_EQ(PutDeviceFile(context_, nullptr, "ClubListKorea.dat").code, 2);
+    EXPECT_EQ(device_.LastDeviceError, static_cast<std::uint32_t>(ELOOP));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(outside.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    EXPECT_EQ(ReadWholeFile(outside.path() / "list.dat"), "outside bytes");
+}
+
+// An unplugged device leaves its mount point, on another file system: that
+// is not the device until a version file is read there again.
+TEST_F(DeviceFiles, OnlyTheVolumeTheVersionCameFromIsTheDevice) {
+    deviceFolder_.Write("System/Ver.ini", "V4.1.9Kr V4.0.0Kr\r\n");
+    deviceFolder_.Write("UserData/DataList.dat", "list");
+    std::filesystem::create_directories(deviceFolder_.path() / "Course_V40");
+    ASSERT_EQ(ReadVersionFile(device_), 0);
+    EXPECT_TRUE(DeviceVolumePresent(device_));
+    device_.DeviceVolumeId += 1;
+    EXPECT_FALSE(DeviceVolumePresent(device_));
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "DataList.dat").code, 10000 + ENODEV);
+    data_.DeviceText[0] = "korea";
+    EXPECT_EQ(PutDeviceFile(context_, nullptr, "ClubListKorea.dat").code, 2);
+    EXPECT_EQ(device_.LastDeviceError, static_cast<std::uint32_t>(ENODEV));
+    EXPECT_TRUE(std::filesystem::is_empty(deviceFolder_.path() / "Course_V40"));
+
+    ASSERT_EQ(ReadVersionFile(device_), 0);
+    EXPECT_EQ(ReadDeviceFile(device_, nullptr, "DataList.dat").bytes, "list");
 }
 
 // A device that lacks a club list must not keep the one read before.

@@ -214,13 +214,16 @@ TEST_F(MainWindowTest, TabsHeadingsAndChecksDriveTheCoreList) {
     // The view never sorts by itself: the heading goes to the core.
     QHeaderView* header = window.courseList().horizontalHeader();
     WindowDriver::Click(*header->viewport(), {header->sectionViewportPosition(3) + 20, 10});
+    ASSERT_TRUE(driver->WaitIdle());
     ExpectModelShowsCoreRows(*driver);
     EXPECT_TRUE(browser.list.rows().front().IsModified());
 
     WindowDriver::Click(*header->viewport(), {header->sectionViewportPosition(0) + 5, 10});
+    ASSERT_TRUE(driver->WaitIdle());
     EXPECT_TRUE(std::ranges::all_of(browser.list.rows(), &CourseRow::checked));
     ExpectModelShowsCoreRows(*driver);
     WindowDriver::Click(*header->viewport(), {header->sectionViewportPosition(0) + 5, 10});
+    ASSERT_TRUE(driver->WaitIdle());
     EXPECT_TRUE(std::ranges::none_of(browser.list.rows(), &CourseRow::checked));
 
     ClickCheckBox(*driver, 1);

@@ -50,8 +50,7 @@ void FileDialogAnswerer::AnswerOpenDialog() {
 
 void RunOnWorker(WindowDriver& driver, const std::function<void(Session&)>& job) {
     bool done = false;
-    gui::CoreWorker& worker = driver.window().worker();
-    ASSERT_TRUE(WaitFor([&] { return worker.Run(job, [&] { done = true; }); }));
+    driver.window().worker().Run(job, [&] { done = true; });
     ASSERT_TRUE(WaitFor([&] { return done; }));
 }
 

@@ -88,14 +88,15 @@ WindowDriver::WindowDriver(const std::string& server, const std::filesystem::pat
 }
 
 bool WindowDriver::WaitIdle() {
-    return WaitFor([this] { return window().idle(); });
+    return WaitFor([this] { return window().idle() && !window().worker().working(); });
 }
 
 bool WindowDriver::Connect(std::chrono::milliseconds timeout) {
     app_->Show();
     return WaitFor(
         [this] {
-            return window().idle() && session().ui.StatusStringId() == message::ConnectionCompleted;
+            return window().idle() && !window().worker().working() &&
+                   session().ui.StatusStringId() == message::ConnectionCompleted;
         },
         timeout);
 }

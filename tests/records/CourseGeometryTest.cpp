@@ -145,7 +145,7 @@ protected:
 
 TEST_F(CourseFiles, NamesFollowTheLettersAndOnlyEightCoursesCount) {
     http_.Serve("Download//Course_V30//000012//34//ClubCC//ClubCC.dat", CcText(9));
-    entry_.record.emplace();
+    entry_.record = std::make_unique<RoundRecord>();
     // The ninth course, I, is beyond the tables.
     entry_.record->courseLetters = "HI";
     EXPECT_EQ(readCourseNames(http_, entry_), 1);
@@ -201,10 +201,14 @@ TEST_F(CourseFiles, GeometryMissingOrWithoutHolesStaysUnloaded) {
     Serve("ClubDD.dat", "garbage");
     Load();
     EXPECT_EQ(geometry_.loaded, 0);
-    Serve("ClubCC.dat", "Pine Ridge\r\n0 2 1\r\n");
-    Load();
-    EXPECT_EQ(geometry_, CourseGeometry{});
-    EXPECT_EQ(Log("list_cc_file.dat"), "CC file error : 501012\\34\\ClubCC\r\n");
+    // No holes, and counts whose product is past any hole number.
+    for (const char* counts : {"0 2 1", "2147483647 2 1", "-65536 65536 0"}) {
+        Serve("ClubCC.dat", "Pine Ridge\r\n" + std::string(counts) + "\r\n");
+        Load();
+        EXPECT_EQ(geometry_, CourseGeometry{}) << counts;
+    }
+    const std::string logLine = "CC file error : 501012\\34\\ClubCC\r\n";
+    EXPECT_EQ(Log("list_cc_file.dat"), logLine + logLine + logLine);
 }
 
 }  // namespace

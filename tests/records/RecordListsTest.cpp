@@ -47,6 +47,16 @@ TEST(DeviceRecordList, EndsWhereTheIndexSaysAndRefusesEscapingNames) {
         EXPECT_EQ(Names(buildDeviceRecordList(CatalogueData{}, index)), names) << index;
 }
 
+// An index naming more rounds than any device holds is cut, not kept whole.
+TEST(DeviceRecordList, EndsAtTheCeiling) {
+    std::string index;
+    for (std::size_t i = 0; i < kMaxDeviceRecords + 5; ++i)
+        index += "C" + std::to_string(i) + "_20120815_13.dat\r\n";
+    const auto list = buildDeviceRecordList(CatalogueData{}, index);
+    ASSERT_EQ(list.size(), kMaxDeviceRecords);
+    EXPECT_EQ(list.back().name, "C" + std::to_string(kMaxDeviceRecords - 1));
+}
+
 TEST(SavedRecordList, ReadsBothFileFormsAndSkipsTheRest) {
     TempFolder outer;
     const std::filesystem::path folder = outer.path() / "in";
@@ -94,7 +104,8 @@ TEST(RecordRows, ShownNamesSavedFileNameCellsAndOrder) {
     entries[0].date = "2012.08.15_13";
     entries[1].name = entries[1].displayName = "B";
     entries[1].date = "2012.09.01_08";
-    entries[0].record = entries[1].record = RoundRecord{};
+    entries[0].record = std::make_unique<RoundRecord>();
+    entries[1].record = std::make_unique<RoundRecord>();
     entries[0].record->frontParTotal = entries[1].record->frontParTotal = 36;
     entries[0].record->backParTotal = 36;
     entries[0].record->backScoreTotal = 64;
@@ -156,14 +167,26 @@ TEST_F(RecordSavingTest, TickedRowsSaveUntilAFaultAndTheViewerListsThem) {
     std::string unpacked;
     ASSERT_GT(unpackFile(recordFolder_.path() / "20120815_15_C.dat", unpacked), 0);
     EXPECT_EQ(unpacked, text);
-    // The folder is kept; the missing record ends the save silently, before A.
+    // The folder is kept; the missing record ends the save, before A, with
+    // the file's name and the system's reason.
     shell_.Clear();
     EXPECT_FALSE(SaveTickedRecords(ui_, device_, folder_, entries_, Rows(), {1, 2}));
-    EXPECT_TRUE(shell_.questions().empty());
+    EXPECT_EQ(shell_.questions(),
+              (std::vector<Question>{{"The record could not be saved: 20120815_14_B.dat (No such "
+                                      "file or directory)",
+                                      "Notice", Buttons::Ok}}));
     EXPECT_FALSE(std::filesystem::exists(recordFolder_.path() / "20120815_13_A.dat"));
+    // So does a folder that cannot take the file.
+    RecordFolder gone{recordFolder_.path() / "gone"};
+    shell_.Clear();
+    EXPECT_FALSE(SaveTickedRecords(ui_, device_, gone, entries_, Rows(), {0}));
+    EXPECT_EQ(LastMessage(),
+              "The record could not be saved: 20120815_15_C.dat (No such file or directory)");
     // A club name that would climb out of the record folder is refused.
-    RecordEntry escaping = entries_[0];
+    RecordEntry escaping;
     escaping.name = "../A";
+    escaping.date = entries_[0].date;
+    escaping.path = entries_[0].path;
     EXPECT_EQ(SaveRecordEntry(device_, recordFolder_.path(), escaping), 0);
 
     EXPECT_FALSE(OpenRecordViewer(ui_, true, folder_, data_));

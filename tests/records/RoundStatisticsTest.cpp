@@ -34,7 +34,7 @@ RecordEntry Round(std::string date, RecordTime start, std::int32_t holeCount,
         (front ? record.frontParTotal : record.backParTotal) += kPar;
         (front ? record.frontScoreTotal : record.backScoreTotal) += scores[hole];
     }
-    entry.record = record;
+    entry.record = std::make_unique<RoundRecord>(record);
     return entry;
 }
 

@@ -19,7 +19,7 @@ RecordEntry Round(std::int32_t holeCount) {
         record.holes[static_cast<std::size_t>(h)].par = h % 3 + 3;
         record.holes[static_cast<std::size_t>(h)].scoreToPar = h % 4 - 1;
     }
-    entry.record = record;
+    entry.record = std::make_unique<RoundRecord>(record);
     return entry;
 }
 

@@ -110,9 +110,21 @@ void FaultServer::Serve(int fd, int connection) {
             received.erase(0, end + 4);
             const FaultResponse response =
                 next_ < script_.size() ? script_[next_++] : FaultResponse::Ok("unscripted", 500);
-            if (!SendAll(fd, response.bytes) || !response.keepOpen) return;
+            if (!Send(fd, response) || !response.keepOpen) return;
         }
     }
+}
+
+bool FaultServer::Send(int fd, const FaultResponse& response) const {
+    if (response.pace.count() == 0) return SendAll(fd, response.bytes);
+    const std::string_view bytes = response.bytes;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (!SendAll(fd, bytes.substr(at, 1))) return false;
+        // The pause ends early once the server is stopping.
+        pollfd stop{stopRead_, POLLIN, 0};
+        if (::poll(&stop, 1, static_cast<int>(response.pace.count())) != 0) return false;
+    }
+    return true;
 }
 
 // Never blocks, so that a client that stopped reading cannot keep the

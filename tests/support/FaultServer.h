@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -22,9 +23,14 @@ struct FaultResponse {
     static FaultResponse Stall() { return {.keepOpen = true}; }
     // Exactly these bytes, then closes.
     static FaultResponse Raw(std::string bytes) { return {.bytes = std::move(bytes)}; }
+    // These bytes one at a time, `pace` apart, then closes.
+    static FaultResponse Drip(std::string bytes, std::chrono::milliseconds pace) {
+        return {.bytes = std::move(bytes), .pace = pace};
+    }
 
     std::string bytes;
     bool keepOpen = false;
+    std::chrono::milliseconds pace{0};
 };
 
 struct ReceivedRequest {
@@ -55,6 +61,7 @@ private:
     // False once the server is stopping.
     bool Wait(int fd, short events) const;
     bool SendAll(int fd, std::string_view bytes) const;
+    bool Send(int fd, const FaultResponse& response) const;
 
     std::vector<FaultResponse> script_;
     std::size_t next_ = 0;

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <stdexcept>
+#include <thread>
 
 #include "support/TempFolder.h"
 
@@ -14,8 +16,11 @@ extern char** environ;
 
 namespace orvane::testing {
 
-ProcessResult RunProcess(const std::vector<std::string>& argv,
-                         const std::vector<std::string>& extraEnvironment) {
+namespace {
+
+ProcessResult Run(const std::vector<std::string>& argv,
+                  const std::vector<std::string>& extraEnvironment,
+                  std::optional<std::chrono::microseconds> killAfter) {
     // Output goes through files, not pipes, so a chatty child can never block
     // on a full pipe while we wait for it.
     TempFolder scratch;
@@ -40,19 +45,48 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
     environment.push_back(nullptr);
 
     pid_t child = 0;
-    const int spawnError = posix_spawn(&child, args[0], &actions, nullptr, args.data(),
-                                       environment.data());
+    const int spawnError =
+        posix_spawn(&child, args[0], &actions, nullptr, args.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawnError != 0) throw std::runtime_error("cannot start " + argv.front());
 
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    bool reaped = false;
+    if (killAfter) {
+        const auto deadline = std::chrono::steady_clock::now() + *killAfter;
+        while (!reaped) {
+            const pid_t ended = waitpid(child, &status, WNOHANG);
+            reaped = ended == child;
+            if (reaped || (ended < 0 && errno != EINTR)) break;
+            if (std::chrono::steady_clock::now() >= deadline) {
+                kill(child, SIGKILL);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+    while (!reaped) {
+        reaped = waitpid(child, &status, 0) == child;
+        if (!reaped && errno != EINTR) break;
     }
     ProcessResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = ReadWholeFile(outPath);
     result.err = ReadWholeFile(errPath);
     return result;
+}
+
+}  // namespace
+
+ProcessResult RunProcess(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& extraEnvironment) {
+    return Run(argv, extraEnvironment, std::nullopt);
+}
+
+ProcessResult RunProcessKilledAfter(const std::vector<std::string>& argv,
+                                    std::chrono::microseconds killAfter,
+                                    const std::vector<std::string>& extraEnvironment) {
+    return Run(argv, extraEnvironment, killAfter);
 }
 
 }  // namespace orvane::testing

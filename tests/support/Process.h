@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,5 +17,11 @@ struct ProcessResult {
 // and returns what it printed. Standard input is /dev/null.
 ProcessResult RunProcess(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnvironment = {});
+
+// As RunProcess, but a child still running after `killAfter` is killed with
+// SIGKILL (its exit code is then 128 + 9).
+ProcessResult RunProcessKilledAfter(const std::vector<std::string>& argv,
+                                    std::chrono::microseconds killAfter,
+                                    const std::vector<std::string>& extraEnvironment = {});
 
 }  // namespace orvane::testing

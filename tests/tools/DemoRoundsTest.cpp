@@ -71,8 +71,9 @@ TEST(DemoRounds, ShotsLieOnTheHolesTheScoreCardLoads) {
         ASSERT_TRUE(index);
         for (RecordEntry& entry : buildDeviceRecordList(data, *index)) {
             SCOPED_TRACE(entry.path);
-            entry.record = ParseRecordText(ReadFileBytes(device / entry.path).value(), entry.name);
-            ASSERT_TRUE(entry.record);
+            auto parsed = ParseRecordText(ReadFileBytes(device / entry.path).value(), entry.name);
+            ASSERT_TRUE(parsed);
+            entry.record = std::make_unique<RoundRecord>(std::move(*parsed));
             CourseGeometry geometry;
             loadCourseGeometry(http, entry, geometry, work.path());
             // The owner's own course has no files on the server.
