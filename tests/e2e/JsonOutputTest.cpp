@@ -94,6 +94,7 @@ TEST(JsonOutput, EveryDocumentParsesWhateverTheTextsHold) {
         {"courses", "--tabs", "0,1"}, {"search", "cc"},
         {"records"},            {"records", "saved", "--dir", records.string()},
         {"records", "show", round, "--dir", records.string()},
+        {"records", "show", DisplayText(round), "--dir", records.string()},
         {"records", "stats", "--dir", records.string()},
         {"areas"},              {"devices"},
     };
