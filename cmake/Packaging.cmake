@@ -32,24 +32,29 @@ foreach(size 16 24 32 48 64 128 256)
   install(FILES ${png} DESTINATION ${icons_dir}/${size}x${size}/apps)
 endforeach()
 
-# Debian wants manual pages compressed without a time stamp.
+# Debian wants manual pages and the changelog compressed without a time stamp.
 find_program(ORVANE_GZIP gzip REQUIRED)
-set(manual_pages)
-foreach(page orvane-cli.1 orvane-manager.1)
-  set(compressed ${PROJECT_BINARY_DIR}/man/${page}.gz)
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/orvane-manager)
+set(compressed_docs)
+foreach(doc orvane-cli.1 orvane-manager.1 changelog)
+  set(compressed ${PROJECT_BINARY_DIR}/doc/${doc}.gz)
   add_custom_command(OUTPUT ${compressed}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-    COMMAND ${ORVANE_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/doc/${page} > ${compressed}
-    DEPENDS ${PROJECT_SOURCE_DIR}/doc/${page})
-  list(APPEND manual_pages ${compressed})
-  install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
+    COMMAND ${ORVANE_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/doc/${doc} > ${compressed}
+    DEPENDS ${PROJECT_SOURCE_DIR}/doc/${doc})
+  list(APPEND compressed_docs ${compressed})
+  if(doc STREQUAL changelog)
+    install(FILES ${compressed} DESTINATION ${doc_dir})
+  else()
+    install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
 endforeach()
 
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md DESTINATION ${doc_dir})
 
 # Everything the package holds, and nothing else: scripts/package builds this
 # target alone, with the install step's dependency on `all` switched off.
-add_custom_target(orvane_package_files ALL DEPENDS ${rendered_icons} ${manual_pages})
+add_custom_target(orvane_package_files ALL DEPENDS ${rendered_icons} ${compressed_docs})
 add_dependencies(orvane_package_files orvane-cli orvane-manager orvane_http)
 
 set(CPACK_GENERATOR DEB)

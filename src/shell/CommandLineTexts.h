@@ -17,8 +17,8 @@ inline constexpr TextPair Commands{"명령", "Commands"};
 inline constexpr TextPair CommandMark{"명령", "COMMAND"};
 inline constexpr TextPair Arguments{"인자", "Arguments"};
 inline constexpr TextPair Required{"필수", "REQUIRED"};
-inline constexpr TextPair Excludes{"함께 쓸 수 없음:", "Excludes:"};
-inline constexpr TextPair Needs{"필요:", "Needs:"};
+inline constexpr TextPair Excludes{"함께 쓸 수 없음", "Excludes"};
+inline constexpr TextPair Needs{"필요", "Needs"};
 
 // The options both programs take.
 inline constexpr TextPair Device{"기기를 찾는 대신 이 폴더를 기기로 씁니다",

@@ -47,6 +47,7 @@ TEST(CliInformation, HelpIsInTheChosenLanguageHeadingsIncluded) {
     EXPECT_TRUE(Holds(korean.out, "\n옵션:\n")) << korean.out;
     EXPECT_TRUE(Holds(korean.out, "\n명령:\n")) << korean.out;
     EXPECT_TRUE(Holds(korean.out, "연결 과정을 실행하고 골프장 수를 셉니다")) << korean.out;
+    EXPECT_TRUE(Holds(korean.out, "  --yes 함께 쓸 수 없음: --no --cancel\n")) << korean.out;
     EXPECT_FALSE(Holds(korean.out, "Run the connection sequence")) << korean.out;
 
     const auto english = RunCli({"--lang", "en", "--help"});
