@@ -28,11 +28,14 @@ namespace {
 
 // CLI11 writes the help's headings itself; these are them in `language`.
 void LabelHelp(CLI::App& app, Language language) {
-    const std::pair<const char*, TextPair> labels[] = {
-        {"Usage", text::help::Usage},         {"OPTIONS", text::help::OptionsMark},
-        {"SUBCOMMAND", text::help::CommandMark}, {"SUBCOMMANDS", text::help::CommandMark},
-        {"Positionals", text::help::Arguments}, {"REQUIRED", text::help::Required},
-        {"Excludes", text::help::Excludes},   {"Needs", text::help::Needs}};
+    const std::pair<const char*, TextPair> labels[] = {{"Usage", text::help::Usage},
+                                                       {"OPTIONS", text::help::OptionsMark},
+                                                       {"SUBCOMMAND", text::help::CommandMark},
+                                                       {"SUBCOMMANDS", text::help::CommandMark},
+                                                       {"Positionals", text::help::Arguments},
+                                                       {"REQUIRED", text::help::Required},
+                                                       {"Excludes", text::help::Excludes},
+                                                       {"Needs", text::help::Needs}};
     for (const auto& [label, text] : labels)
         app.get_formatter()->label(label, std::string(PickText(language, text)));
     app.option_defaults()->group(std::string(PickText(language, text::help::Options)));
@@ -57,7 +60,9 @@ std::filesystem::path CliContext::WorkFolder() const {
     return PrepareWorkFolder(workdir, [](const char* name) { return std::getenv(name); });
 }
 
-void CliContext::Say(TextPair text) const { err << "orvane-cli: " << PickText(language, text) << '\n'; }
+void CliContext::Say(TextPair text) const {
+    err << "orvane-cli: " << PickText(language, text) << '\n';
+}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     namespace help = text::help;
@@ -80,8 +85,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::optional<std::string> workdir;
     app.add_option("--server", server, pick(help::Server));
     app.add_option("--workdir", workdir, pick(help::Workdir));
-    app.add_option("--lang", lang, pick(help::Lang))
-        ->check(CLI::IsMember({"ko", "en"}));
+    app.add_option("--lang", lang, pick(help::Lang))->check(CLI::IsMember({"ko", "en"}));
     app.add_flag("--json", json, pick(help::Json));
     auto* yesFlag = app.add_flag("--yes", yes, pick(help::Yes));
     auto* noFlag = app.add_flag("--no", no, pick(help::No));
@@ -91,19 +95,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     auto* devices = app.add_subcommand("devices", pick(help::Devices));
     auto* deviceInfo = app.add_subcommand("device-info", pick(help::DeviceInfo));
-    auto* connect =
-        app.add_subcommand("connect", pick(help::Connect));
+    auto* connect = app.add_subcommand("connect", pick(help::Connect));
     auto* zoneCommand = app.add_subcommand("zone", pick(help::Zone));
     int zone = 0;
-    zoneCommand->add_option("zone", zone, pick(help::ZoneNumber))->required()->check(CLI::Range(0, 27));
+    zoneCommand->add_option("zone", zone, pick(help::ZoneNumber))
+        ->required()
+        ->check(CLI::Range(0, 27));
     auto* firmware = app.add_subcommand("firmware", pick(help::Firmware));
     auto* areas = app.add_subcommand("areas", pick(help::Areas));
-    auto* courses =
-        app.add_subcommand("courses", pick(help::Courses));
+    auto* courses = app.add_subcommand("courses", pick(help::Courses));
     std::vector<int> tabs;
-    courses->add_option("--tabs", tabs, pick(help::Tabs))
-        ->delimiter(',')
-        ->expected(1, 4);
+    courses->add_option("--tabs", tabs, pick(help::Tabs))->delimiter(',')->expected(1, 4);
     auto* search = app.add_subcommand("search", pick(help::Search));
     std::string searchText;
     search->add_option("text", searchText, pick(help::SearchText))->required();
@@ -116,28 +118,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     auto* download = app.add_subcommand("download", pick(help::Download));
     DownloadRequest downloadRequest;
-    download
-        ->add_option("--tabs", downloadRequest.tabs, pick(help::Tabs))
+    download->add_option("--tabs", downloadRequest.tabs, pick(help::Tabs))
         ->delimiter(',')
         ->expected(1, 4);
-    auto* downloadNames = download
-                              ->add_option("--names", downloadRequest.names,
-                                           pick(help::DownloadNames))
-                              ->delimiter(',');
-    auto* downloadArea = download->add_flag("--area", downloadRequest.area,
-                                            pick(help::DownloadArea));
+    auto* downloadNames =
+        download->add_option("--names", downloadRequest.names, pick(help::DownloadNames))
+            ->delimiter(',');
+    auto* downloadArea =
+        download->add_flag("--area", downloadRequest.area, pick(help::DownloadArea));
     auto* downloadCommand =
         download->add_option("--command", downloadRequest.command, pick(help::DownloadCommand))
             ->check(CLI::IsMember(ZoneCommandNames()));
     downloadNames->excludes(downloadArea)->excludes(downloadCommand);
     downloadArea->excludes(downloadCommand);
-    auto* deleteMaps =
-        app.add_subcommand("delete", pick(help::Delete));
+    auto* deleteMaps = app.add_subcommand("delete", pick(help::Delete));
     std::vector<int> deleteTabs;
     std::vector<std::string> deleteNames;
-    deleteMaps->add_option("--tabs", deleteTabs, pick(help::Tabs))
-        ->delimiter(',')
-        ->expected(1, 4);
+    deleteMaps->add_option("--tabs", deleteTabs, pick(help::Tabs))->delimiter(',')->expected(1, 4);
     deleteMaps->add_option("--names", deleteNames, pick(help::DeleteNames))
         ->delimiter(',')
         ->required();
@@ -158,25 +155,21 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto* recordsStats = records->add_subcommand("stats", pick(help::RecordsStats));
     recordsStats->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
     auto* recordsShow = records->add_subcommand("show", pick(help::RecordsShow));
-    auto* recordsExport =
-        records->add_subcommand("export", pick(help::RecordsExport));
+    auto* recordsExport = records->add_subcommand("export", pick(help::RecordsExport));
     std::string recordFile, unitName;
     ExportTargets exportTargets;
     for (auto* command : {recordsShow, recordsExport}) {
-        command->add_option("file", recordFile, pick(help::RecordFile))
-            ->required();
+        command->add_option("file", recordFile, pick(help::RecordFile))->required();
         command->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
-        command->add_option("--unit", unitName, pick(help::Unit))->check(CLI::IsMember({"m", "yd"}));
+        command->add_option("--unit", unitName, pick(help::Unit))
+            ->check(CLI::IsMember({"m", "yd"}));
     }
-    auto* recordsDraw =
-        records->add_subcommand("draw", pick(help::RecordsDraw));
+    auto* recordsDraw = records->add_subcommand("draw", pick(help::RecordsDraw));
     std::int32_t drawnHole = 1;
     std::string svgPath;
-    recordsDraw->add_option("file", recordFile, pick(help::RecordFile))
-        ->required();
+    recordsDraw->add_option("file", recordFile, pick(help::RecordFile))->required();
     recordsDraw->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
-    recordsDraw->add_option("--hole", drawnHole, pick(help::Hole))
-        ->check(CLI::Range(1, 18));
+    recordsDraw->add_option("--hole", drawnHole, pick(help::Hole))->check(CLI::Range(1, 18));
     recordsDraw->add_option("--svg", svgPath, pick(help::SvgFile))->required();
     auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, pick(help::GpxFile));
     auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, pick(help::CsvFile));

@@ -1,8 +1,8 @@
 #include "gui/ManagerOptions.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/WorkFolder.h"
@@ -59,7 +59,7 @@ std::optional<std::string> ManagerInformation(const std::vector<std::string>& ar
     namespace help = text::help;
     const Language language = LanguageFromArguments(arguments, getEnv);
     const std::pair<std::string_view, TextPair> options[] = {
-        {"--device DIR", help::Device}, {"--server URL", help::Server},
+        {"--device DIR", help::Device},   {"--server URL", help::Server},
         {"--workdir DIR", help::Workdir}, {"--lang ko|en", help::Lang},
         {"-h, --help", help::Help},       {"--version", help::Version}};
     std::string text = std::string(PickText(language, help::Description)) + "\n\n" +

@@ -6,9 +6,9 @@
 #include "gui/ManagerOptions.h"
 
 int main(int argc, char** argv) {
-    if (const auto information = orvane::gui::ManagerInformation(
-            {argv + 1, argv + argc}, ORVANE_VERSION,
-            [](const char* name) { return std::getenv(name); })) {
+    if (const auto information =
+            orvane::gui::ManagerInformation({argv + 1, argv + argc}, ORVANE_VERSION,
+                                            [](const char* name) { return std::getenv(name); })) {
         std::fputs(information->c_str(), stdout);
         return 0;
     }

@@ -6,8 +6,9 @@
 // in doc/ say the same in more words; scripts/check-package keeps them in step.
 namespace orvane::text::help {
 
-inline constexpr TextPair Description{"Orvane 매니저: 골프 GPS 기기의 골프장 지도와 라운드 기록",
-                                      "Orvane Manager: course maps and round records of the golf GPS device"};
+inline constexpr TextPair Description{
+    "Orvane 매니저: 골프 GPS 기기의 골프장 지도와 라운드 기록",
+    "Orvane Manager: course maps and round records of the golf GPS device"};
 
 // Headings of the help text.
 inline constexpr TextPair Usage{"사용법", "Usage"};
@@ -23,8 +24,10 @@ inline constexpr TextPair Needs{"필요", "Needs"};
 // The options both programs take.
 inline constexpr TextPair Device{"기기를 찾는 대신 이 폴더를 기기로 씁니다",
                                  "Use this folder as the device instead of looking for it"};
-inline constexpr TextPair Server{"업데이트 서버, http://host[:port]", "Update server, http://host[:port]"};
-inline constexpr TextPair Workdir{"받은 파일을 읽는 동안 두는 작업 폴더", "Working folder for fetched files"};
+inline constexpr TextPair Server{"업데이트 서버, http://host[:port]",
+                                 "Update server, http://host[:port]"};
+inline constexpr TextPair Workdir{"받은 파일을 읽는 동안 두는 작업 폴더",
+                                  "Working folder for fetched files"};
 inline constexpr TextPair Lang{"화면 언어, ko 또는 en (없으면 로캘에 따름)",
                                "Interface language, ko or en (default: from the locale)"};
 inline constexpr TextPair Help{"이 도움말을 출력하고 끝냅니다", "Print this help and exit"};
@@ -33,14 +36,16 @@ inline constexpr TextPair Version{"프로그램 이름과 버전을 출력하고
 
 // orvane-cli's own options.
 inline constexpr TextPair Json{"결과를 JSON 으로 출력합니다", "Print the result as JSON"};
-inline constexpr TextPair Yes{"질문에 예(또는 확인)로 답합니다", "Answer questions with Yes (or OK)"};
+inline constexpr TextPair Yes{"질문에 예(또는 확인)로 답합니다",
+                              "Answer questions with Yes (or OK)"};
 inline constexpr TextPair No{"질문에 아니오로 답합니다", "Answer questions with No"};
 inline constexpr TextPair Cancel{"질문에 취소로 답합니다", "Answer questions with Cancel"};
 
 // orvane-cli's commands and their arguments.
 inline constexpr TextPair Devices{"기기 찾기가 살펴보는 저장 장치를 나열합니다",
                                   "List the storage volumes discovery looks at"};
-inline constexpr TextPair DeviceInfo{"기기의 버전 값을 보여 줍니다", "Show the device's version values"};
+inline constexpr TextPair DeviceInfo{"기기의 버전 값을 보여 줍니다",
+                                     "Show the device's version values"};
 inline constexpr TextPair Connect{"연결 과정을 실행하고 골프장 수를 셉니다",
                                   "Run the connection sequence and count the courses"};
 inline constexpr TextPair Zone{"한 존의 서버 골프장과 기기 골프장을 출력합니다",
@@ -58,7 +63,8 @@ inline constexpr TextPair Search{"연결하고 골프장 이름으로 찾습니�
                                  "Connect and search the catalogue by course name"};
 inline constexpr TextPair SearchText{"한 단어, 또는 빈칸으로 나눈 두 단어",
                                      "One word, or two separated by a blank"};
-inline constexpr TextPair Pack{"파일을 압축 기록 파일로 씁니다", "Write a file as a packed record file"};
+inline constexpr TextPair Pack{"파일을 압축 기록 파일로 씁니다",
+                               "Write a file as a packed record file"};
 inline constexpr TextPair Unpack{"압축 기록 파일의 내용을 풀어 씁니다",
                                  "Write out what a packed record file holds"};
 inline constexpr TextPair InFile{"읽을 파일", "File to read"};
@@ -83,7 +89,8 @@ inline constexpr TextPair AllRows{"모든 기록", "Every record"};
 inline constexpr TextPair Rows{"`records` 가 매긴 행 번호, 1부터", "Rows of `records`, from 1"};
 inline constexpr TextPair RecordsSaved{"폴더의 라운드 기록을 나열합니다",
                                        "List the round records of a folder"};
-inline constexpr TextPair RecordsStats{"기록 폴더의 라운드 통계", "Round statistics of a record folder"};
+inline constexpr TextPair RecordsStats{"기록 폴더의 라운드 통계",
+                                       "Round statistics of a record folder"};
 inline constexpr TextPair RecordsShow{"저장된 라운드를 스코어카드로 보여 줍니다",
                                       "Show a saved round as a score card"};
 inline constexpr TextPair RecordsExport{"저장된 라운드의 샷을 GPX 또는 CSV 로 씁니다",

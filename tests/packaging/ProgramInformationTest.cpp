@@ -41,7 +41,8 @@ TEST(CliInformation, HelpIsInTheChosenLanguageHeadingsIncluded) {
     const testing::ScopedEnvironment locale("LC_ALL", "ko_KR.UTF-8");
     const auto korean = RunCli({"--help"});
     EXPECT_EQ(korean.exitCode, 0);
-    EXPECT_TRUE(korean.out.starts_with("Orvane 매니저: 골프 GPS 기기의 골프장 지도와 라운드 기록\n"))
+    EXPECT_TRUE(
+        korean.out.starts_with("Orvane 매니저: 골프 GPS 기기의 골프장 지도와 라운드 기록\n"))
         << korean.out;
     EXPECT_TRUE(Holds(korean.out, "사용법: orvane-cli [옵션] 명령")) << korean.out;
     EXPECT_TRUE(Holds(korean.out, "\n옵션:\n")) << korean.out;
@@ -89,17 +90,22 @@ TEST(ManagerInformation, VersionAndHelpOrNothing) {
 
     const auto english = Manager({"-h"}, "C");
     ASSERT_TRUE(english);
-    EXPECT_TRUE(Holds(*english,
-                      "Usage: orvane-manager [--device DIR] [--server URL] [--workdir DIR] "
-                      "[--lang ko|en]\n\nOptions:\n"
-                      "  --device DIR    Use this folder as the device instead of looking for it\n"))
+    EXPECT_TRUE(
+        Holds(*english,
+              "Usage: orvane-manager [--device DIR] [--server URL] [--workdir DIR] "
+              "[--lang ko|en]\n\nOptions:\n"
+              "  --device DIR    Use this folder as the device instead of looking for it\n"))
         << *english;
-    EXPECT_TRUE(Holds(*english, "\n  --version       Print the program's name and version and exit\n"))
+    EXPECT_TRUE(
+        Holds(*english, "\n  --version       Print the program's name and version and exit\n"))
         << *english;
 
     const auto korean = Manager({"--help"}, "ko_KR.UTF-8");
     ASSERT_TRUE(korean);
-    EXPECT_TRUE(Holds(*korean, "\n옵션:\n  --lang ko|en    화면 언어, ko 또는 en (없으면 로캘에 따름)\n"))
+    EXPECT_TRUE(
+        Holds(*korean, "\n옵션:\n  --device DIR    기기를 찾는 대신 이 폴더를 기기로 씁니다\n"))
+        << *korean;
+    EXPECT_TRUE(Holds(*korean, "\n  --lang ko|en    화면 언어, ko 또는 en (없으면 로캘에 따름)\n"))
         << *korean;
     EXPECT_EQ(Manager({"--help", "--lang", "en"}, "ko_KR.UTF-8"), english);
 }

@@ -76,8 +76,8 @@ TEST(HttpModule, IsLookedForBesideTheProgramThenInTheInstalledTree) {
     testing::TempFolder root;
     const auto bin = root.path() / "usr" / "bin";
     std::filesystem::create_directories(bin);
-    EXPECT_EQ(HttpModulePath(bin), (root.path() / "usr" / ORVANE_HTTP_MODULE_INSTALL_DIR /
-                                    ORVANE_HTTP_MODULE));
+    EXPECT_EQ(HttpModulePath(bin),
+              (root.path() / "usr" / ORVANE_HTTP_MODULE_INSTALL_DIR / ORVANE_HTTP_MODULE));
 
     root.Write("usr/bin/" ORVANE_HTTP_MODULE, "");
     EXPECT_EQ(HttpModulePath(bin), bin / ORVANE_HTTP_MODULE);
