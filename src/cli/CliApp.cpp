@@ -16,9 +16,41 @@
 #include "cli/RecordViewCommands.h"
 #include "cli/TransferCommands.h"
 #include "platform/UdevVolumeSource.h"
+#include "shell/CommandLineTexts.h"
 #include "shell/FrontEndTexts.h"
 
+#ifndef ORVANE_VERSION
+#error "ORVANE_VERSION, the project's version, comes from the build configuration"
+#endif
+
 namespace orvane::cli {
+namespace {
+
+// CLI11 writes the help's headings itself; these are them in `language`.
+void LabelHelp(CLI::App& app, Language language) {
+    const std::pair<const char*, TextPair> labels[] = {{"Usage", text::help::Usage},
+                                                       {"OPTIONS", text::help::OptionsMark},
+                                                       {"SUBCOMMAND", text::help::CommandMark},
+                                                       {"SUBCOMMANDS", text::help::CommandMark},
+                                                       {"Positionals", text::help::Arguments},
+                                                       {"REQUIRED", text::help::Required},
+                                                       {"Excludes", text::help::Excludes},
+                                                       {"Needs", text::help::Needs}};
+    for (const auto& [label, text] : labels)
+        app.get_formatter()->label(label, std::string(PickText(language, text)));
+    app.option_defaults()->group(std::string(PickText(language, text::help::Options)));
+    app.set_help_flag("-h,--help", std::string(PickText(language, text::help::Help)));
+}
+
+// Every command, at every depth, under one heading.
+void GroupCommands(CLI::App& app, const std::string& heading) {
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->group(heading);
+        GroupCommands(*command, heading);
+    }
+}
+
+}  // namespace
 
 std::unique_ptr<VolumeSource> CliContext::MakeVolumeSource() const {
     return std::make_unique<UdevVolumeSource>(mountInfoPath);
@@ -28,11 +60,18 @@ std::filesystem::path CliContext::WorkFolder() const {
     return PrepareWorkFolder(workdir, [](const char* name) { return std::getenv(name); });
 }
 
-void CliContext::Say(TextPair text) const { err << "orvane-cli: " << PickText(language, text) << '\n'; }
+void CliContext::Say(TextPair text) const {
+    err << "orvane-cli: " << PickText(language, text) << '\n';
+}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Orvane Manager: course maps and round records of the golf GPS device",
-                 "orvane-cli"};
+    namespace help = text::help;
+    const Language language =
+        LanguageFromArguments(args, [](const char* name) { return std::getenv(name); });
+    const auto pick = [language](TextPair text) { return std::string(PickText(language, text)); };
+    CLI::App app{pick(help::Description), "orvane-cli"};
+    LabelHelp(app, language);
+    app.set_version_flag("--version", "orvane-cli " ORVANE_VERSION, pick(help::Version));
     app.require_subcommand(1);
     // Global options may stand before or after the command name.
     app.fallthrough();
@@ -41,124 +80,114 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::optional<std::string> lang;
     bool json = false;
     bool yes = false, no = false, cancel = false;
-    app.add_option("--device", device, "Use this folder as the device instead of looking for it");
+    app.add_option("--device", device, pick(help::Device));
     std::optional<std::string> server;
     std::optional<std::string> workdir;
-    app.add_option("--server", server, "Update server, http://host[:port]");
-    app.add_option("--workdir", workdir, "Working folder for fetched files");
-    app.add_option("--lang", lang, "Interface language (default: from the locale)")
-        ->check(CLI::IsMember({"ko", "en"}));
-    app.add_flag("--json", json, "Print the result as JSON");
-    auto* yesFlag = app.add_flag("--yes", yes, "Answer questions with Yes (or OK)");
-    auto* noFlag = app.add_flag("--no", no, "Answer questions with No");
-    auto* cancelFlag = app.add_flag("--cancel", cancel, "Answer questions with Cancel");
+    app.add_option("--server", server, pick(help::Server));
+    app.add_option("--workdir", workdir, pick(help::Workdir));
+    app.add_option("--lang", lang, pick(help::Lang))->check(CLI::IsMember({"ko", "en"}));
+    app.add_flag("--json", json, pick(help::Json));
+    auto* yesFlag = app.add_flag("--yes", yes, pick(help::Yes));
+    auto* noFlag = app.add_flag("--no", no, pick(help::No));
+    auto* cancelFlag = app.add_flag("--cancel", cancel, pick(help::Cancel));
     yesFlag->excludes(noFlag)->excludes(cancelFlag);
     noFlag->excludes(cancelFlag);
 
-    auto* devices = app.add_subcommand("devices", "List the storage volumes discovery looks at");
-    auto* deviceInfo = app.add_subcommand("device-info", "Show the device's version values");
-    auto* connect =
-        app.add_subcommand("connect", "Run the connection sequence and count the courses");
-    auto* zoneCommand = app.add_subcommand("zone", "Print a zone's catalogue and device courses");
+    auto* devices = app.add_subcommand("devices", pick(help::Devices));
+    auto* deviceInfo = app.add_subcommand("device-info", pick(help::DeviceInfo));
+    auto* connect = app.add_subcommand("connect", pick(help::Connect));
+    auto* zoneCommand = app.add_subcommand("zone", pick(help::Zone));
     int zone = 0;
-    zoneCommand->add_option("zone", zone, "Zone number")->required()->check(CLI::Range(0, 27));
-    auto* firmware = app.add_subcommand("firmware", "Offer a firmware upgrade of the device");
-    auto* areas = app.add_subcommand("areas", "Print the areas the course list is browsed by");
-    auto* courses =
-        app.add_subcommand("courses", "Connect, choose the area tabs and list the courses");
+    zoneCommand->add_option("zone", zone, pick(help::ZoneNumber))
+        ->required()
+        ->check(CLI::Range(0, 27));
+    auto* firmware = app.add_subcommand("firmware", pick(help::Firmware));
+    auto* areas = app.add_subcommand("areas", pick(help::Areas));
+    auto* courses = app.add_subcommand("courses", pick(help::Courses));
     std::vector<int> tabs;
-    courses->add_option("--tabs", tabs, "Continent, country, region and sub-area tab (T,C,R,S)")
-        ->delimiter(',')
-        ->expected(1, 4);
-    auto* search = app.add_subcommand("search", "Connect and search the catalogue by course name");
+    courses->add_option("--tabs", tabs, pick(help::Tabs))->delimiter(',')->expected(1, 4);
+    auto* search = app.add_subcommand("search", pick(help::Search));
     std::string searchText;
-    search->add_option("text", searchText, "One word, or two separated by a blank")->required();
-    auto* pack = app.add_subcommand("pack", "Write a file as a packed record file");
-    auto* unpack = app.add_subcommand("unpack", "Write out what a packed record file holds");
+    search->add_option("text", searchText, pick(help::SearchText))->required();
+    auto* pack = app.add_subcommand("pack", pick(help::Pack));
+    auto* unpack = app.add_subcommand("unpack", pick(help::Unpack));
     std::string packIn, packOut;
     for (auto* command : {pack, unpack}) {
-        command->add_option("in", packIn, "File to read")->required();
-        command->add_option("out", packOut, "File to write")->required();
+        command->add_option("in", packIn, pick(help::InFile))->required();
+        command->add_option("out", packOut, pick(help::OutFile))->required();
     }
-    auto* download = app.add_subcommand("download", "Connect and store course maps on the device");
+    auto* download = app.add_subcommand("download", pick(help::Download));
     DownloadRequest downloadRequest;
-    download
-        ->add_option("--tabs", downloadRequest.tabs, "Continent, country, region and sub-area tab")
+    download->add_option("--tabs", downloadRequest.tabs, pick(help::Tabs))
         ->delimiter(',')
         ->expected(1, 4);
-    auto* downloadNames = download
-                              ->add_option("--names", downloadRequest.names,
-                                           "Store the rows with these names (the select button)")
-                              ->delimiter(',');
-    auto* downloadArea = download->add_flag("--area", downloadRequest.area,
-                                            "Store the area's added and modified rows");
+    auto* downloadNames =
+        download->add_option("--names", downloadRequest.names, pick(help::DownloadNames))
+            ->delimiter(',');
+    auto* downloadArea =
+        download->add_flag("--area", downloadRequest.area, pick(help::DownloadArea));
     auto* downloadCommand =
-        download->add_option("--command", downloadRequest.command, "Store by zone command")
+        download->add_option("--command", downloadRequest.command, pick(help::DownloadCommand))
             ->check(CLI::IsMember(ZoneCommandNames()));
     downloadNames->excludes(downloadArea)->excludes(downloadCommand);
     downloadArea->excludes(downloadCommand);
-    auto* deleteMaps =
-        app.add_subcommand("delete", "Connect and delete course maps from the device");
+    auto* deleteMaps = app.add_subcommand("delete", pick(help::Delete));
     std::vector<int> deleteTabs;
     std::vector<std::string> deleteNames;
-    deleteMaps->add_option("--tabs", deleteTabs, "Continent, country, region and sub-area tab")
-        ->delimiter(',')
-        ->expected(1, 4);
-    deleteMaps->add_option("--names", deleteNames, "Delete the maps of the rows with these names")
+    deleteMaps->add_option("--tabs", deleteTabs, pick(help::Tabs))->delimiter(',')->expected(1, 4);
+    deleteMaps->add_option("--names", deleteNames, pick(help::DeleteNames))
         ->delimiter(',')
         ->required();
 
-    auto* records = app.add_subcommand("records", "Connect and list the device's round records");
+    auto* records = app.add_subcommand("records", pick(help::Records));
     records->require_subcommand(0, 1);
-    auto* recordsSave = records->add_subcommand("save", "Save device round records to a folder");
+    auto* recordsSave = records->add_subcommand("save", pick(help::RecordsSave));
     std::string recordsTo, recordsDir;
     bool recordsAll = false;
     std::vector<int> recordRows;
-    recordsSave->add_option("--to", recordsTo, "Record folder")->required();
-    auto* allRows = recordsSave->add_flag("--all", recordsAll, "Every record");
+    recordsSave->add_option("--to", recordsTo, pick(help::RecordFolder))->required();
+    auto* allRows = recordsSave->add_flag("--all", recordsAll, pick(help::AllRows));
     auto* someRows =
-        recordsSave->add_option("--rows", recordRows, "Rows of `records`, from 1")->delimiter(',');
+        recordsSave->add_option("--rows", recordRows, pick(help::Rows))->delimiter(',');
     allRows->excludes(someRows);
-    auto* recordsSaved = records->add_subcommand("saved", "List the round records of a folder");
-    recordsSaved->add_option("--dir", recordsDir, "Record folder")->required();
-    auto* recordsStats = records->add_subcommand("stats", "Round statistics of a record folder");
-    recordsStats->add_option("--dir", recordsDir, "Record folder")->required();
-    auto* recordsShow = records->add_subcommand("show", "Show a saved round as a score card");
-    auto* recordsExport =
-        records->add_subcommand("export", "Write a saved round's shots as GPX or CSV");
+    auto* recordsSaved = records->add_subcommand("saved", pick(help::RecordsSaved));
+    recordsSaved->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
+    auto* recordsStats = records->add_subcommand("stats", pick(help::RecordsStats));
+    recordsStats->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
+    auto* recordsShow = records->add_subcommand("show", pick(help::RecordsShow));
+    auto* recordsExport = records->add_subcommand("export", pick(help::RecordsExport));
     std::string recordFile, unitName;
     ExportTargets exportTargets;
     for (auto* command : {recordsShow, recordsExport}) {
-        command->add_option("file", recordFile, "Record file, as `records saved` names it")
-            ->required();
-        command->add_option("--dir", recordsDir, "Record folder")->required();
-        command->add_option("--unit", unitName, "Distance unit")->check(CLI::IsMember({"m", "yd"}));
+        command->add_option("file", recordFile, pick(help::RecordFile))->required();
+        command->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
+        command->add_option("--unit", unitName, pick(help::Unit))
+            ->check(CLI::IsMember({"m", "yd"}));
     }
-    auto* recordsDraw =
-        records->add_subcommand("draw", "Draw a hole of a saved round as the score card does");
+    auto* recordsDraw = records->add_subcommand("draw", pick(help::RecordsDraw));
     std::int32_t drawnHole = 1;
     std::string svgPath;
-    recordsDraw->add_option("file", recordFile, "Record file, as `records saved` names it")
-        ->required();
-    recordsDraw->add_option("--dir", recordsDir, "Record folder")->required();
-    recordsDraw->add_option("--hole", drawnHole, "Hole of the card, 1 to 18")
-        ->check(CLI::Range(1, 18));
-    recordsDraw->add_option("--svg", svgPath, "SVG file to write")->required();
-    auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, "GPX file to write");
-    auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, "CSV file to write");
+    recordsDraw->add_option("file", recordFile, pick(help::RecordFile))->required();
+    recordsDraw->add_option("--dir", recordsDir, pick(help::RecordFolder))->required();
+    recordsDraw->add_option("--hole", drawnHole, pick(help::Hole))->check(CLI::Range(1, 18));
+    recordsDraw->add_option("--svg", svgPath, pick(help::SvgFile))->required();
+    auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, pick(help::GpxFile));
+    auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, pick(help::CsvFile));
+
+    GroupCommands(app, pick(help::Commands));
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error, out, err);
+        // --help and --version end well; any mistake in the command line is a
+        // usage error, status 2, whichever of its own codes CLI11 gives it.
+        return app.exit(error, out, err) == 0 ? 0 : 2;
     }
 
     CliContext context{.out = out, .err = err};
     if (device) context.device = *device;
-    context.language = lang
-                           ? (*lang == "ko" ? Language::Korean : Language::English)
-                           : LanguageFromLocale([](const char* name) { return std::getenv(name); });
+    context.language = language;
     context.json = json;
     context.server = server;
     if (workdir) context.workdir = *workdir;

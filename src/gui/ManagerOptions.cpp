@@ -1,19 +1,18 @@
 #include "gui/ManagerOptions.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/WorkFolder.h"
 #include "platform/CurlHttpClient.h"
+#include "shell/CommandLineTexts.h"
 
 namespace orvane::gui {
 
 std::optional<ManagerOptions> ParseManagerOptions(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Orvane Manager: course maps and round records of the golf GPS device");
-    parser.addHelpOption();
     const QCommandLineOption device("device", "Use this folder as the device.", "DIR");
     const QCommandLineOption server("server", "Update server, http://host[:port].", "URL");
     const QCommandLineOption workdir("workdir", "Working folder for fetched files.", "DIR");
@@ -21,10 +20,6 @@ std::optional<ManagerOptions> ParseManagerOptions(const QStringList& arguments) 
     parser.addOptions({device, server, workdir, lang});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "orvane-manager: %s\n", qPrintable(parser.errorText()));
-        return std::nullopt;
-    }
-    if (parser.isSet("help")) {
-        std::fprintf(stdout, "%s", qPrintable(parser.helpText()));
         return std::nullopt;
     }
     const QString language = parser.value(lang);
@@ -50,6 +45,34 @@ std::optional<ManagerOptions> ParseManagerOptions(const QStringList& arguments) 
                            : LanguageFromLocale(getEnv);
     if (const char* mountInfo = getEnv("ORVANE_MOUNTINFO")) options.mountInfoPath = mountInfo;
     return options;
+}
+
+std::optional<std::string> ManagerInformation(const std::vector<std::string>& arguments,
+                                              std::string_view version,
+                                              const EnvironmentLookup& getEnv) {
+    const auto given = [&](std::string_view option) {
+        return std::ranges::find(arguments, option) != arguments.end();
+    };
+    if (given("--version")) return "orvane-manager " + std::string(version) + "\n";
+    if (!given("--help") && !given("-h")) return std::nullopt;
+
+    namespace help = text::help;
+    const Language language = LanguageFromArguments(arguments, getEnv);
+    const std::pair<std::string_view, TextPair> options[] = {
+        {"--device DIR", help::Device},   {"--server URL", help::Server},
+        {"--workdir DIR", help::Workdir}, {"--lang ko|en", help::Lang},
+        {"-h, --help", help::Help},       {"--version", help::Version}};
+    std::string text = std::string(PickText(language, help::Description)) + "\n\n" +
+                       std::string(PickText(language, help::Usage)) +
+                       ": orvane-manager [--device DIR] [--server URL] [--workdir DIR] "
+                       "[--lang ko|en]\n\n" +
+                       std::string(PickText(language, help::Options)) + ":\n";
+    for (const auto& [option, description] : options) {
+        text += "  " + std::string(option);
+        text.append(16 - option.size(), ' ');
+        text += std::string(PickText(language, description)) + "\n";
+    }
+    return text;
 }
 
 }  // namespace orvane::gui

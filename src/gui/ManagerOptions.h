@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "shell/Language.h"
 
@@ -22,7 +24,14 @@ struct ManagerOptions {
     std::string mountInfoPath = "/proc/self/mountinfo";
 };
 
-// Nothing after printing the usage or an error (the program then ends).
+// Nothing after printing an error (the program then ends).
 std::optional<ManagerOptions> ParseManagerOptions(const QStringList& arguments);
+
+// What --help (-h) or --version asks for, in the language --lang or the locale
+// chooses; nothing when neither is given. Answered before the window system is
+// reached, so that both work without a display.
+std::optional<std::string> ManagerInformation(const std::vector<std::string>& arguments,
+                                              std::string_view version,
+                                              const EnvironmentLookup& getEnv);
 
 }  // namespace orvane::gui

@@ -7,20 +7,29 @@
 
 #include "platform/HttpModuleEntry.h"
 
-#ifndef ORVANE_HTTP_MODULE
-#error "ORVANE_HTTP_MODULE, the module's file name, comes from the build configuration"
+#if !defined(ORVANE_HTTP_MODULE) || !defined(ORVANE_INSTALLED_HTTP_MODULE_DIR)
+#error "ORVANE_HTTP_MODULE and ORVANE_INSTALLED_HTTP_MODULE_DIR come from the build configuration"
 #endif
 
 namespace orvane {
+
+std::filesystem::path HttpModulePath(const std::filesystem::path& executableFolder) {
+    const std::filesystem::path beside = executableFolder / ORVANE_HTTP_MODULE;
+    std::error_code error;
+    if (std::filesystem::exists(beside, error)) return beside;
+    return (executableFolder / ORVANE_INSTALLED_HTTP_MODULE_DIR / ORVANE_HTTP_MODULE)
+        .lexically_normal();
+}
+
 namespace {
 
-// Beside the running executable, wherever it was started from.
+// Found from the running executable, wherever it was started from.
 std::filesystem::path ModulePath() {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         throw std::runtime_error("the executable's own path cannot be read: " + error.message());
-    return executable.parent_path() / ORVANE_HTTP_MODULE;
+    return HttpModulePath(executable.parent_path());
 }
 
 using OpenFunction = decltype(&OrvaneOpenHttpClient);

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -16,6 +18,12 @@ enum class Language : std::uint16_t { English = 9, Korean = 18 };
 // injectable so that tests need not touch the process environment.
 using EnvironmentLookup = std::function<const char*(const char*)>;
 Language LanguageFromLocale(const EnvironmentLookup& getEnv);
+
+// The language a program's arguments choose with `--lang ko|en` (or
+// `--lang=ko`), else the locale's. Read ahead of the parsing of the command
+// line, so that its help and its errors are in that language too.
+Language LanguageFromArguments(const std::vector<std::string>& arguments,
+                               const EnvironmentLookup& getEnv);
 
 // The Korean text in the Korean interface, the English text otherwise.
 constexpr std::string_view PickText(Language language, std::string_view korean,

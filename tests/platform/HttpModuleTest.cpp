@@ -66,9 +66,21 @@ TEST(HttpModule, AProgramWithoutTheModuleSaysWhichFileIsMissing) {
                              device.string(), "--workdir", work.string(), "connect"});
     EXPECT_EQ(connect.exitCode, 1);
     const std::string expected = "orvane-cli: the HTTP module " +
-                                 (folder.path() / ORVANE_HTTP_MODULE).string() +
-                                 " cannot be loaded: ";
+                                 HttpModulePath(folder.path()).string() + " cannot be loaded: ";
     EXPECT_NE(connect.err.find(expected), std::string::npos) << connect.err;
+}
+
+// A build tree has the module beside the program; an installed tree, unpacked
+// wherever, in its private library folder.
+TEST(HttpModule, IsLookedForBesideTheProgramThenInTheInstalledTree) {
+    testing::TempFolder root;
+    const auto bin = root.path() / "usr" / "bin";
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(HttpModulePath(bin),
+              (root.path() / "usr" / ORVANE_HTTP_MODULE_INSTALL_DIR / ORVANE_HTTP_MODULE));
+
+    root.Write("usr/bin/" ORVANE_HTTP_MODULE, "");
+    EXPECT_EQ(HttpModulePath(bin), bin / ORVANE_HTTP_MODULE);
 }
 
 }  // namespace
