@@ -52,20 +52,10 @@ TEST_F(ConnectCommands, TextDeviceConnectsAndCountsItsCourses) {
 
 TEST_F(ConnectCommands, AnUnreachableServerIsToldAndNothingConnects) {
     const ProcessResult run = world_->Cli({"connect", "--json"}, world_->Device("model9-us"),
-                                          work_.path(), "http://127.0.0.1:9");
+                                          work_.path(), {.server = "http://127.0.0.1:9"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(json::parse(run.out)["connected"], false);
     EXPECT_NE(run.err.find("[Notice] No Internet connection."), std::string::npos);
-}
-
-TEST_F(ConnectCommands, FirmwareUpgradeIsOfferedAndStoredWithYes) {
-    TempFolder device;
-    std::filesystem::copy(world_->Device("model9-us"), device.path(),
-                          std::filesystem::copy_options::recursive);
-    const ProcessResult run = world_->Cli({"firmware", "--yes"}, device.path(), work_.path());
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-    EXPECT_NE(run.out.find("Firmware upgrade has been completed."), std::string::npos) << run.out;
-    EXPECT_TRUE(std::filesystem::exists(device.path() / "System/Zandrel.bin"));
 }
 
 }  // namespace

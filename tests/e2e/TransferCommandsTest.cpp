@@ -4,6 +4,7 @@
 #include <set>
 
 #include "DemoWorld.h"
+#include "DeviceState.h"
 #include "browser/Transfer.h"
 #include "device/DevicePaths.h"
 #include "support/Process.h"
@@ -26,12 +27,8 @@ protected:
     static void TearDownTestSuite() { delete world_; }
 
     void UseDevice(std::string_view family) {
-        device_ = copies_.path() / family;
-        fs::copy(world_->Device(family), device_, fs::copy_options::recursive);
-        const json summary = json::parse(Cli({"connect", "--json"}).out);
-        link_.DeviceRoot = device_;
-        link_.ModelCode = summary["ModelCode"];
-        link_.CourseFolder = summary["CourseFolder"];
+        device_ = world_->CopyDevice(family, copies_.path() / family);
+        link_ = testing::ConnectedLink(*world_, device_, work_.path());
     }
     ProcessResult Cli(std::vector<std::string> args) {
         return world_->Cli(std::move(args), device_, work_.path());
