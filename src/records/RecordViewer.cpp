@@ -1,6 +1,7 @@
 #include "records/RecordViewer.h"
 
 #include "records/CourseGeometry.h"
+#include "util/TextDecoding.h"
 
 namespace orvane {
 
@@ -35,6 +36,10 @@ const RecordEntry* ViewSelectedRecord(Ui& ui, const std::vector<RecordEntry>& en
 RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName) {
     for (RecordEntry& entry : entries) {
         if (entry.fileName == fileName) return &entry;
+    }
+    // A name printed earlier may come back decoded.
+    for (RecordEntry& entry : entries) {
+        if (DisplayText(entry.fileName) == fileName) return &entry;
     }
     return nullptr;
 }

@@ -31,7 +31,8 @@ const RecordEntry* ViewSelectedRecord(Ui& ui, const std::vector<RecordEntry>& en
                                       const std::vector<RecordRow>& rows,
                                       std::optional<std::size_t> selected);
 
-// The entry of the saved file `fileName`; nullptr when the list holds none.
+// The entry of the saved file `fileName`, as its bytes are or as DisplayText
+// shows them; nullptr when the list holds none.
 RecordEntry* FindSavedRound(std::vector<RecordEntry>& entries, std::string_view fileName);
 
 // What the score card shows beyond the record: the entry's course names from

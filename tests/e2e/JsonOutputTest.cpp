@@ -93,6 +93,7 @@ TEST(JsonOutput, EveryDocumentParsesWhateverTheTextsHold) {
         {"records"},
         {"records", "saved", "--dir", records.string()},
         {"records", "show", round, "--dir", records.string()},
+        {"records", "show", DisplayText(round), "--dir", records.string()},
         {"records", "stats", "--dir", records.string()},
         {"areas"},
         {"devices"},
