@@ -208,6 +208,7 @@ TEST_F(BinaryClubListTest, ZoneFourHasNoMapsForSomeAreas) {
     EXPECT_EQ(Parse(text).size(), 4u);
 }
 
+// Noise is the fuzz target's; a cut file keeps the records before the cut.
 TEST_F(BinaryClubListTest, DamagedFilesNeitherCrashNorInventCourses) {
     catalogue = {Course("ABC", 1001), Course("DEF", 1002), Course("PINEVALLEYCLUB", 1003)};
     catalogue[2].fileKey = "_0000009";
@@ -231,18 +232,6 @@ TEST_F(BinaryClubListTest, DamagedFilesNeitherCrashNorInventCourses) {
 
     EXPECT_TRUE(Parse(text, -1).empty());
     EXPECT_TRUE(Parse(text, kZoneCount).empty());
-
-    std::string noise(2011, '\0');
-    std::uint32_t state = 12345;
-    for (char& c : noise) {
-        state = state * 1103515245u + 12345u;
-        c = static_cast<char>(state >> 24);
-    }
-    aliases = ParseAliasList(noise);
-    references = ParseReferenceList(noise);
-    const std::vector<CourseNode> list = Parse(text + noise);
-    EXPECT_LE(list.size(), 4 + noise.size() / 25);
-    for (const CourseNode& course : list) EXPECT_EQ(course.zone, kZone);
 }
 
 }  // namespace

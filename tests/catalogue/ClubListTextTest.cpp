@@ -60,6 +60,7 @@ TEST_F(TextClubList, DeviceListsTurnUnderscoreNamesIntoAliases) {
     EXPECT_EQ(courses[0].shortKey, "");
 }
 
+// Noise is the fuzz target's; these are the cuts a real list meets.
 TEST_F(TextClubList, DamagedFilesNeverReadPastTheirEnd) {
     // A missing closing quote swallows what follows, up to the next quote;
     // a list cut in the middle of the numbers has no version.
@@ -73,19 +74,6 @@ TEST_F(TextClubList, DamagedFilesNeverReadPastTheirEnd) {
     ASSERT_EQ(overlong.size(), 1u);
     EXPECT_EQ(overlong[0].name, std::string(255, 'N'));
     EXPECT_EQ(overlong[0].title, std::string(255, 'T'));
-
-    std::string noise(8 * 1024, '\0');
-    std::uint32_t state = 12345;
-    for (char& c : noise) {
-        state = state * 1103515245u + 12345u;
-        c = static_cast<char>(state >> 24);
-    }
-    // AddressSanitizer watches the reads; whatever comes through is whole.
-    for (const CourseNode& course : Parse(noise)) {
-        EXPECT_GE(course.version, 0.3);
-        EXPECT_LE(course.version, 9.99);
-        EXPECT_LE(course.name.size(), 255u);
-    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 namespace orvane::testing {
 
+namespace fs = std::filesystem;
+
 DemoWorld::DemoWorld(int seed, std::vector<std::string> generatorOptions) {
     std::vector<std::string> args = {ORVANE_DEMO_DATA, "--out", folder_.path().string(), "--seed",
                                      std::to_string(seed)};
@@ -13,14 +15,23 @@ DemoWorld::DemoWorld(int seed, std::vector<std::string> generatorOptions) {
     server_ = std::make_unique<NginxServer>(ServerTree());
 }
 
-ProcessResult DemoWorld::Cli(std::vector<std::string> args, const std::filesystem::path& device,
-                             const std::filesystem::path& work, const std::string& server) const {
+fs::path DemoWorld::CopyDevice(std::string_view family, const fs::path& to) const {
+    fs::remove_all(to);
+    fs::create_directories(to.parent_path());
+    fs::copy(Device(family), to, fs::copy_options::recursive);
+    return to;
+}
+
+ProcessResult DemoWorld::Cli(std::vector<std::string> args, const fs::path& device,
+                             const fs::path& work, const CliRun& run) const {
     args.insert(args.begin(), ORVANE_CLI);
     for (const std::string& global :
-         {std::string("--server"), server.empty() ? server_->url() : server,
+         {std::string("--server"), run.server.empty() ? server_->url() : run.server,
           std::string("--workdir"), work.string(), std::string("--device"), device.string()})
         args.push_back(global);
-    return RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+    const std::vector<std::string> environment = {"no_proxy=127.0.0.1", "LANG=C"};
+    return run.killAfter ? RunProcessKilledAfter(args, *run.killAfter, environment)
+                         : RunProcess(args, environment);
 }
 
 }  // namespace orvane::testing

@@ -1,6 +1,9 @@
 #include "DeviceState.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "browser/Transfer.h"
 #include "catalogue/ClubListText.h"
@@ -28,6 +31,11 @@ bool IsTemporary(const std::string& relative) {
     return IsTemporaryName(fs::path(relative).filename().string());
 }
 
+void ExpectNoTemporaryFile(const fs::path& root) {
+    for (const auto& [path, bytes] : Snapshot(root))
+        EXPECT_FALSE(IsTemporary(path)) << path << " is left in " << root;
+}
+
 void ResizeServerMaps(const fs::path& download, std::size_t size) {
     for (const auto& folder : fs::directory_iterator(download)) {
         const std::string name = folder.path().filename().string();
@@ -43,6 +51,17 @@ void ResizeServerMaps(const fs::path& download, std::size_t size) {
             std::ofstream(item.path(), std::ios::binary) << bytes.substr(0, size);
         }
     }
+}
+
+DeviceLink ConnectedLink(const DemoWorld& world, const fs::path& device, const fs::path& work) {
+    const ProcessResult run = world.Cli({"connect", "--json"}, device, work);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const auto summary = nlohmann::json::parse(run.out, nullptr, false);
+    DeviceLink link{.DeviceRoot = device};
+    if (summary.is_discarded()) return link;
+    link.ModelCode = summary["ModelCode"];
+    link.CourseFolder = summary["CourseFolder"];
+    return link;
 }
 
 std::map<std::string, std::vector<std::string>> ListedMaps(const Files& files,

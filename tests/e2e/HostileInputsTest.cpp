@@ -121,8 +121,7 @@ TEST_P(HostileInputs, EveryCommandEndsWithAStatusAndAMessage) {
     const HostileCase& hostile = GetParam();
     TempFolder scratch;
     TempFolder outside;
-    const fs::path device = scratch.path() / "device";
-    fs::copy(world_->Device(kFamily), device, fs::copy_options::recursive);
+    const fs::path device = world_->CopyDevice(kFamily, scratch.path() / "device");
     if (hostile.spoil) hostile.spoil(device, outside.path());
     const DemoWorld& world = hostile.spoiledServer ? *spoiledWorld_ : *world_;
 
@@ -152,15 +151,8 @@ TEST_P(HostileInputs, EveryCommandEndsWithAStatusAndAMessage) {
     };
     fs::create_directories(out);
     for (const auto& command : commands) {
-        std::vector<std::string> args = {ORVANE_CLI};
-        args.insert(args.end(), command.begin(), command.end());
-        for (const std::string& global :
-             {std::string("--server"), world.server().url(), std::string("--workdir"),
-              (scratch.path() / "work").string(), std::string("--device"), device.string(),
-              std::string("--lang"), std::string("en")})
-            args.push_back(global);
         const ProcessResult run =
-            testing::RunProcessKilledAfter(args, kHang, {"no_proxy=127.0.0.1", "LANG=C"});
+            world.Cli(command, device, scratch.path() / "work", {.killAfter = kHang});
         const std::string shown = command.front() + " " + (command.size() > 1 ? command[1] : "");
         EXPECT_TRUE(run.exitCode >= 0 && run.exitCode <= 2)
             << shown << " ended with " << run.exitCode << "\n"

@@ -51,15 +51,14 @@ TEST(JsonOutput, EveryDocumentParsesWhateverTheTextsHold) {
     DemoWorld world(21, {"--courses", "120"});
     SpoilTitles(world.ServerTree() / "Download");
     TempFolder scratch;
-    const fs::path device = scratch.path() / "dev\xB3\xB2ice";
-    fs::copy(world.Device("model7-kr"), device, fs::copy_options::recursive);
+    const fs::path device = world.CopyDevice("model7-kr", scratch.path() / "dev\xB3\xB2ice");
     SpoilTitles(device);
 
     // A round of a club whose name is CP949, listed in the record index.
     const fs::path userData = device / "UserData";
-    const fs::path first = *std::find_if(fs::directory_iterator(userData), {}, [](const auto& item) {
-        return item.path().filename() != "DataList.dat";
-    });
+    const fs::path first =
+        *std::find_if(fs::directory_iterator(userData), {},
+                      [](const auto& item) { return item.path().filename() != "DataList.dat"; });
     const std::string file = first.filename().string();
     const std::string club = file.substr(0, file.find('_'));
     const std::string hostileClub = "\xB3\xB2\xBC\xAD";
@@ -69,19 +68,15 @@ TEST(JsonOutput, EveryDocumentParsesWhateverTheTextsHold) {
     // The record names its club in its header too.
     record.replace(record.find(club), club.size(), hostileClub);
     std::ofstream(userData / hostileFile, std::ios::binary) << record;
-    std::ofstream(userData / "DataList.dat", std::ios::binary | std::ios::app) << hostileFile << "\r\n";
+    std::ofstream(userData / "DataList.dat", std::ios::binary | std::ios::app)
+        << hostileFile << "\r\n";
 
     const fs::path records = scratch.path() / "records";
-    const auto run = [&](std::vector<std::string> args, const fs::path& onDevice) {
-        args.insert(args.begin(), ORVANE_CLI);
-        for (const std::string& global :
-             {std::string("--server"), world.server().url(), std::string("--workdir"),
-              (scratch.path() / "work").string(), std::string("--device"), onDevice.string(),
-              std::string("--json")})
-            args.push_back(global);
-        return testing::RunProcess(args, {"no_proxy=127.0.0.1", "LANG=C"});
+    const auto run = [&](std::vector<std::string> args) {
+        args.push_back("--json");
+        return world.Cli(std::move(args), device, scratch.path() / "work");
     };
-    ASSERT_EQ(run({"records", "save", "--to", records.string(), "--all"}, device).exitCode, 0);
+    ASSERT_EQ(run({"records", "save", "--to", records.string(), "--all"}).exitCode, 0);
     const auto saved = std::find_if(fs::directory_iterator(records), {}, [](const auto& item) {
         return !IsValidUtf8(item.path().filename().string());
     });
@@ -89,32 +84,37 @@ TEST(JsonOutput, EveryDocumentParsesWhateverTheTextsHold) {
     const std::string round = saved->path().filename().string();
 
     const std::vector<std::vector<std::string>> commands = {
-        {"device-info"},        {"connect"},
-        {"zone", "0"},          {"zone", "4"},
-        {"courses", "--tabs", "0,1"}, {"search", "cc"},
-        {"records"},            {"records", "saved", "--dir", records.string()},
+        {"device-info"},
+        {"connect"},
+        {"zone", "0"},
+        {"zone", "4"},
+        {"courses", "--tabs", "0,1"},
+        {"search", "cc"},
+        {"records"},
+        {"records", "saved", "--dir", records.string()},
         {"records", "show", round, "--dir", records.string()},
         {"records", "show", DisplayText(round), "--dir", records.string()},
         {"records", "stats", "--dir", records.string()},
-        {"areas"},              {"devices"},
+        {"areas"},
+        {"devices"},
     };
     for (const auto& command : commands) {
         std::string shown;
         for (const std::string& word : command) shown += word + " ";
-        const ProcessResult result = run(command, device);
-        EXPECT_EQ(result.exitCode, 0) << shown << result.err.substr(result.err.size() > 300 ? result.err.size() - 300 : 0);
-        EXPECT_TRUE(nlohmann::json::accept(result.out))
-            << shown << result.out.substr(0, 300);
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 0)
+            << shown << result.err.substr(result.err.size() > 300 ? result.err.size() - 300 : 0);
+        EXPECT_TRUE(nlohmann::json::accept(result.out)) << shown << result.out.substr(0, 300);
     }
     // The Korean title the server wrote in CP949 reads as Korean.
-    const auto zone = nlohmann::json::parse(run({"zone", "0"}, device).out);
+    const auto zone = nlohmann::json::parse(run({"zone", "0"}).out);
     EXPECT_EQ(zone["catalogue"][0]["title"], "남서울 CC");
 
     // A version file of noise: the device is refused with a clear message and
     // the document still parses.
     std::ofstream(device / "System" / "Ver.ini", std::ios::binary | std::ios::trunc)
         << std::string("\xFF\xFE\x00\x81\x9F\xC3", 6) << std::string(40, '\xEE');
-    const ProcessResult info = run({"device-info"}, device);
+    const ProcessResult info = run({"device-info"});
     EXPECT_EQ(info.exitCode, 1);
     EXPECT_NE(info.err.find("Failed to get the version information of the device."),
               std::string::npos);

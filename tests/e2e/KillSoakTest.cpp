@@ -45,19 +45,6 @@ protected:
                                                    : fs::temp_directory_path();
     }
 
-    ProcessResult Cli(std::vector<std::string> args, const fs::path& device, const fs::path& work,
-                      std::optional<std::chrono::microseconds> killAfter = std::nullopt) const {
-        args.insert(args.begin(), ORVANE_CLI);
-        for (const std::string& global :
-             {std::string("--server"), world_->server().url(), std::string("--workdir"),
-              work.string(), std::string("--device"), device.string(), std::string("--lang"),
-              std::string("en")})
-            args.push_back(global);
-        const std::vector<std::string> environment = {"no_proxy=127.0.0.1", "LANG=C"};
-        return killAfter ? testing::RunProcessKilledAfter(args, *killAfter, environment)
-                         : testing::RunProcess(args, environment);
-    }
-
     // A fresh copy of `from` under the scratch folder.
     fs::path Copy(const fs::path& from, const std::string& name) const {
         const fs::path to = scratch_.path() / name;
@@ -113,7 +100,7 @@ protected:
         const fs::path work = scratch_.path() / "work";
         const fs::path whole = Copy(start, "whole");
         const auto began = std::chrono::steady_clock::now();
-        const ProcessResult run = Cli(command, whole, work);
+        const ProcessResult run = world_->Cli(command, whole, work);
         const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - began);
         ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
@@ -132,17 +119,17 @@ protected:
                          std::to_string(delay.count()) + " us");
             const fs::path device = Copy(start, "device");
             fs::remove_all(work);
-            killed += Cli(command, device, work, delay).exitCode == 128 + SIGKILL ? 1 : 0;
+            const ProcessResult cut = world_->Cli(command, device, work, {.killAfter = delay});
+            killed += cut.exitCode == 128 + SIGKILL ? 1 : 0;
             const Files left = Snapshot(device);
             withDebris += CheckDevice(left, before, after) > 0 ? 1 : 0;
 
-            const ProcessResult connected = Cli({"connect"}, device, work);
+            const ProcessResult connected = world_->Cli({"connect"}, device, work);
             ASSERT_EQ(connected.exitCode, 0) << connected.err;
             Files swept = left;
             std::erase_if(swept, [](const auto& file) { return IsTemporary(file.first); });
             EXPECT_EQ(Snapshot(device), swept);
-            for (const auto& [path, bytes] : Snapshot(work))
-                EXPECT_FALSE(IsTemporary(path)) << path;
+            testing::ExpectNoTemporaryFile(work);
         }
         const auto changed = std::ranges::count_if(after, [&](const auto& file) {
             const auto old = before.find(file.first);
@@ -157,12 +144,8 @@ protected:
     }
 
     void UseFamily(std::string_view family) {
-        pristine_ = Copy(world_->Device(family), "pristine");
-        const json summary =
-            json::parse(Cli({"connect", "--json"}, pristine_, scratch_.path() / "work").out);
-        link_.DeviceRoot = pristine_;
-        link_.ModelCode = summary["ModelCode"];
-        link_.CourseFolder = summary["CourseFolder"];
+        pristine_ = world_->CopyDevice(family, scratch_.path() / "pristine");
+        link_ = testing::ConnectedLink(*world_, pristine_, scratch_.path() / "work");
     }
 
     static DemoWorld* world_;
@@ -181,10 +164,10 @@ TEST_F(KillSoak, MapTransfer) {
 TEST_F(KillSoak, MapDeletion) {
     UseFamily("model2-kr");
     const fs::path stored = Copy(pristine_, "stored");
-    ASSERT_EQ(
-        Cli({"download", "--command", "others-new"}, stored, scratch_.path() / "work").exitCode, 0);
-    const json europe = json::parse(
-        Cli({"courses", "--tabs", "2,0", "--json"}, stored, scratch_.path() / "work").out);
+    const fs::path work = scratch_.path() / "work";
+    ASSERT_EQ(world_->Cli({"download", "--command", "others-new"}, stored, work).exitCode, 0);
+    const json europe =
+        json::parse(world_->Cli({"courses", "--tabs", "2,0", "--json"}, stored, work).out);
     std::string names;
     for (const json& row : europe["rows"])
         if (row["stored"] != "")

@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     catalogue.CatalogueList[kZone] =
         ParseTextClubList(parts[2], kZone, ClubListSide::Catalogue, ui);
     const std::vector<CourseNode> device = ParseBinaryClubList(parts[3], kZone, catalogue);
+    // Every entry takes at least 25 bytes of the file: nothing is invented.
+    fuzz::Require(device.size() <= parts[3].size() / 25 + 1, "entries per byte");
+    for (const CourseNode& course : device) fuzz::Require(course.zone == kZone, "zone");
     std::string written;
     for (const CourseNode& course : device) AppendBinaryRecord(written, course);
     ParseBinaryClubList(written, kZone, catalogue);

@@ -2,13 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "net/HttpClient.h"
 #include "shell/Shell.h"
+#include "support/FakeHttpClient.h"
 
 namespace orvane::fuzz {
 
@@ -54,19 +53,7 @@ public:
 };
 
 // A server that holds the given files and answers 404 for any other.
-class FileServer : public HttpClient {
-public:
-    void Serve(std::string path, std::string body) { files_[std::move(path)] = std::move(body); }
-    std::optional<HttpResponse> Get(std::string_view path) override {
-        const auto file = files_.find(std::string(path));
-        if (file == files_.end()) return HttpResponse{404, "0", ""};
-        return HttpResponse{200, std::to_string(file->second.size()), file->second};
-    }
-    bool CheckInternet() override { return true; }
-
-private:
-    std::map<std::string, std::string> files_;
-};
+using FileServer = testing::FakeHttpClient;
 
 // Stops the run with a report, as a sanitizer finding does, when a property
 // that must hold for every input does not.

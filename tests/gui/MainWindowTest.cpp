@@ -3,54 +3,39 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "WindowDriver.h"
-#include "gui/CAboutDlg.h"
+#include "SuiteWorld.h"
 #include "browser/InformationBox.h"
+#include "browser/Transfer.h"
 #include "catalogue/ZoneTable.h"
 #include "device/DevicePaths.h"
-#include "e2e/DemoWorld.h"
+#include "gui/CAboutDlg.h"
 #include "shell/StringTable.h"
 #include "support/FaultServer.h"
-#include "util/Text.h"
 #include "util/TextDecoding.h"
 
 namespace orvane::testing {
+
+const WorldRecipe kWorldRecipe{7, {"--courses", "400"}, ""};
+
 namespace {
 
 namespace fs = std::filesystem;
 
-// The main window against a small demo world, one world for the suite.
+// The main window against a small demo world.
 class MainWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { world_ = new DemoWorld(7, {"--courses", "400"}); }
-    static void TearDownTestSuite() {
-        delete world_;
-        world_ = nullptr;
+    fs::path CopyDevice(const fs::path& to) const {
+        return World().world().CopyDevice("model7-kr", to);
     }
-
-    fs::path CopyDevice(std::string_view family, const fs::path& to) {
-        fs::create_directories(to.parent_path());
-        fs::copy(world_->Device(family), to, fs::copy_options::recursive);
-        return to;
-    }
-
-    std::unique_ptr<WindowDriver> Open(const fs::path& device, Language language,
-                                       std::string server = "") {
-        return std::make_unique<WindowDriver>(server.empty() ? world_->server().url() : server,
-                                              device, scratch_.path() / "work", language);
-    }
-
     // A connected window over a copy of a Korean device.
     std::unique_ptr<WindowDriver> Connected(Language language) {
-        auto driver = Open(CopyDevice("model7-kr", scratch_.path() / "device"), language);
-        EXPECT_TRUE(driver->Connect()) << driver->Status().toStdString();
-        return driver;
+        return ConnectedWindow(CopyDevice(scratch_.path() / "device"), scratch_.path(), language);
     }
 
     static QString Name(QObject* object) {
@@ -76,33 +61,42 @@ protected:
         }
     }
 
-    static int RowNamed(WindowDriver& driver, std::string_view name) {
+    static const CourseNode* Course(WindowDriver& driver, std::string_view name) {
         const auto row = driver.session().browser.list.FindByName(name);
-        return row ? static_cast<int>(*row) : -1;
+        return row ? driver.session().browser.list.rows()[*row].course : nullptr;
     }
 
-    // Clicks row `row`'s check box as a person does.
-    static void ClickCheckBox(WindowDriver& driver, int row) {
+    // Clicks the check box of course `name` as a person does.
+    static void ClickCheckBox(WindowDriver& driver, std::string_view name) {
+        const auto row = driver.session().browser.list.FindByName(name);
+        ASSERT_TRUE(row) << name;
         gui::CourseListPane& list = driver.window().courseList();
-        const QModelIndex index = list.model()->index(row, 0);
+        const QModelIndex index = list.model()->index(static_cast<int>(*row), 0);
         list.scrollTo(index);
         WindowDriver::Click(*list.viewport(), list.visualRect(index).center());
     }
 
-    static DemoWorld* world_;
     TempFolder scratch_;
 };
 
-DemoWorld* MainWindowTest::world_ = nullptr;
+// Where the device keeps a course's map.
+fs::path MapOnDevice(const DeviceLink& device, const CourseNode& course) {
+    return device.DeviceRoot / CourseMapFolder(device, course.id) /
+           (DeviceMapStem(device, course) + ".dat");
+}
 
-// Whether a text club list has a line for course `name` (its first word).
-bool ListsCourse(const std::string& list, const std::string& name) {
-    return list.starts_with(name + " ") || list.find("\n" + name + " ") != std::string::npos;
+// Whether the device's club list of the course's zone has a line for it.
+bool Listed(const DeviceLink& device, const CourseNode& course) {
+    const std::string list =
+        ReadWholeFile(device.DeviceRoot /
+                      DevicePathFor(device, DeviceClubListName(course.zone, device.ModelCode)));
+    return list.starts_with(course.name + " ") ||
+           list.find("\n" + course.name + " ") != std::string::npos;
 }
 
 TEST_F(MainWindowTest, WaitsForTheDeviceThenConnectsStageByStage) {
     const fs::path device = scratch_.path() / "device";
-    auto driver = Open(device, Language::English);
+    auto driver = OpenWindow(device, scratch_.path(), Language::English);
     EXPECT_FALSE(driver->Connect(std::chrono::milliseconds(1500)));
     EXPECT_EQ(driver->Status(), "Waiting for the USB connection.");
     EXPECT_EQ(driver->window().header().memoryLine(), "[Remained Memory Space(Map Count)]: _____");
@@ -110,16 +104,19 @@ TEST_F(MainWindowTest, WaitsForTheDeviceThenConnectsStageByStage) {
               "Device Version(SW/HW): __._.___ / __._.___");
 
     // Plugged in: found at the next look, connected stage by stage.
-    CopyDevice("model7-kr", device);
+    CopyDevice(device);
     ASSERT_TRUE(WaitFor([&] {
         return driver->window().idle() && driver->Status() == "The connection has been completed.";
     }));
     const QStringList& seen = driver->statuses();
-    const QStringList stages = {"Connecting to USB.", "Connecting to the server.",
-                                "Receiving data from the server.", "Analyzing Clublist.",
+    const QStringList stages = {"Connecting to USB.",
+                                "Connecting to the server.",
+                                "Receiving data from the server.",
+                                "Analyzing Clublist.",
                                 "Analyzing Clublist in foreign countries.",
                                 "Analyzing USA's Clublist. (zone = 5)",
-                                "Analyzing USA's Clublist. (zone = 19)", "Analyzing User data.",
+                                "Analyzing USA's Clublist. (zone = 19)",
+                                "Analyzing User data.",
                                 "The connection has been completed."};
     qsizetype at = 0;
     for (const QString& stage : stages) {
@@ -129,7 +126,8 @@ TEST_F(MainWindowTest, WaitsForTheDeviceThenConnectsStageByStage) {
     const std::vector<int>& progress = driver->progress();
     EXPECT_TRUE(std::is_sorted(std::find(progress.begin(), progress.end(), 400), progress.end()));
     EXPECT_EQ(driver->window().statusPanel().progress(), 1000);
-    EXPECT_TRUE(driver->window().header().deviceVersionLine().startsWith("Device Version(SW/HW): V5.1"));
+    EXPECT_TRUE(
+        driver->window().header().deviceVersionLine().startsWith("Device Version(SW/HW): V5.1"));
     ExpectModelShowsCoreRows(*driver);
 }
 
@@ -158,8 +156,8 @@ TEST_F(MainWindowTest, MenusAndTextsFollowTheLanguageSwitch) {
 
     window.menus().action(WindowCommand::EnglishTexts)->trigger();
     ASSERT_TRUE(driver->WaitIdle());
-    EXPECT_EQ(titles(), (QStringList{"&File", "&Download", "D&eletion", "&Record Data",
-                                     "&Language", "&Help"}));
+    EXPECT_EQ(titles(), (QStringList{"&File", "&Download", "D&eletion", "&Record Data", "&Language",
+                                     "&Help"}));
     search = window.menus().action(WindowCommand::SearchCourses);
     EXPECT_EQ(search->text(), "&Search for Golf Course");
     EXPECT_EQ(search->data().toInt(), 32806);
@@ -167,9 +165,13 @@ TEST_F(MainWindowTest, MenusAndTextsFollowTheLanguageSwitch) {
     EXPECT_EQ(Name(&window.button(1013)), "Quit");
     EXPECT_EQ(driver->Status(), "The connection has been completed.");
     EXPECT_TRUE(window.header().memoryLine().startsWith("[Remained Memory Space(Map Count)]: "));
-    EXPECT_EQ(window.courses().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
-              driver->session().browser.headings[0]);
-    EXPECT_TRUE(window.courses().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString().startsWith("Stored Courses ("));
+    EXPECT_EQ(
+        window.courses().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
+        driver->session().browser.headings[0]);
+    EXPECT_TRUE(window.courses()
+                    .headerData(1, Qt::Horizontal, Qt::DisplayRole)
+                    .toString()
+                    .startsWith("Stored Courses ("));
 
     // Choosing the active language again changes nothing one can see.
     const auto visible = [&] {
@@ -178,7 +180,8 @@ TEST_F(MainWindowTest, MenusAndTextsFollowTheLanguageSwitch) {
         for (int tab = 0; tab < window.tabs().region()->count(); ++tab)
             texts << window.tabs().region()->tabText(tab);
         for (int column = 1; column <= 3; ++column)
-            texts << window.courses().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            texts
+                << window.courses().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         texts << QString::number(window.courses().rowCount());
         return texts;
     };
@@ -226,7 +229,7 @@ TEST_F(MainWindowTest, TabsHeadingsAndChecksDriveTheCoreList) {
     ASSERT_TRUE(driver->WaitIdle());
     EXPECT_TRUE(std::ranges::none_of(browser.list.rows(), &CourseRow::checked));
 
-    ClickCheckBox(*driver, 1);
+    ClickCheckBox(*driver, browser.list.rows()[1].course->name);
     EXPECT_TRUE(browser.list.rows()[1].checked);
     // The list's cells and check states reach assistive technology.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.courseList());
@@ -245,9 +248,8 @@ TEST_F(MainWindowTest, SearchFindsACp949TitleByItsKoreanWord) {
     auto driver = Connected(Language::Korean);
     gui::CFairsyncDlg& window = driver->window();
     const auto& korea = driver->session().catalogue.CatalogueList[0];
-    const auto cp949 = std::ranges::find_if(korea, [](const CourseNode& course) {
-        return !IsValidUtf8(course.title);
-    });
+    const auto cp949 = std::ranges::find_if(
+        korea, [](const CourseNode& course) { return !IsValidUtf8(course.title); });
     ASSERT_NE(cp949, korea.end()) << "the demo's Korean titles come in CP949";
     const std::string title = DisplayText(cp949->title);
     const QString word = QString::fromStdString(title.substr(0, title.find(' ')));
@@ -259,7 +261,7 @@ TEST_F(MainWindowTest, SearchFindsACp949TitleByItsKoreanWord) {
     QTest::keyClick(window.search().edit(), Qt::Key_Return);
     ASSERT_TRUE(driver->WaitIdle());
     EXPECT_EQ(driver->session().browser.SelectionCode(), 400);
-    EXPECT_GE(RowNamed(*driver, cp949->name), 0);
+    EXPECT_NE(Course(*driver, cp949->name), nullptr);
     ExpectModelShowsCoreRows(*driver);
     EXPECT_EQ(window.search().edit()->text(), word);
 
@@ -291,7 +293,7 @@ TEST_F(MainWindowTest, StoresTwoMapsAndDeletesOne) {
         if (row.mark == Mark::New && names.size() < 2) names.push_back(row.course->name);
     }
     ASSERT_EQ(names.size(), 2u);
-    for (const std::string& name : names) ClickCheckBox(*driver, RowNamed(*driver, name));
+    for (const std::string& name : names) ClickCheckBox(*driver, name);
     driver->boxes().Clear();
     WindowDriver::Click(window.button(1002));
     ASSERT_TRUE(WaitFor([&] { return window.idle() && !window.pacer().running(); }));
@@ -300,41 +302,29 @@ TEST_F(MainWindowTest, StoresTwoMapsAndDeletesOne) {
     EXPECT_EQ(driver->Status(),
               "Operation Completed. Disconnect USB, then device will apply the modification.");
 
-    // Each map is on the device byte for byte, and the club list names it.
+    // Each map is on the device and its club list names it (the bytes are
+    // the transfer's tests' to check).
     const DeviceLink& device = session.device;
     for (const std::string& name : names) {
-        const auto row = RowNamed(*driver, name);
-        ASSERT_GE(row, 0);
-        const CourseNode& course = *session.browser.list.rows()[static_cast<std::size_t>(row)].course;
+        const CourseNode& course = *Course(*driver, name);
         EXPECT_EQ(course.mark, Mark::Stored);
-        const fs::path map = device.DeviceRoot / device.CourseFolder /
-                             Format("%06d", course.id / 100) / Format("%02d", course.id % 100) /
-                             (name + ".dat");
-        const fs::path served = world_->ServerTree() / "Download" / device.CourseFolder /
-                                Format("%06d", course.id / 100) / Format("%02d", course.id % 100) /
-                                (name + ".dat");
-        EXPECT_EQ(ReadWholeFile(map), ReadWholeFile(served)) << map;
-        const std::string list = ReadWholeFile(
-            device.DeviceRoot /
-            DevicePathFor(device, DeviceClubListName(course.zone, device.ModelCode)));
-        EXPECT_TRUE(ListsCourse(list, name)) << name;
+        EXPECT_TRUE(fs::exists(MapOnDevice(device, course))) << name;
+        EXPECT_TRUE(Listed(device, course)) << name;
     }
 
     // Deleting the first again: asked, then gone.
-    ClickCheckBox(*driver, RowNamed(*driver, names[0]));
+    ClickCheckBox(*driver, names[0]);
     driver->boxes().Clear();
     driver->boxes().Script({"Yes"});
     window.menus().action(WindowCommand::DeleteSelectedMaps)->trigger();
     ASSERT_TRUE(driver->WaitIdle());
     ASSERT_TRUE(WaitFor([&] { return driver->boxes().shown().size() >= 2; }));
-    EXPECT_EQ(driver->boxes().shown()[0].text, "Are you sure you want to delete the selected map ?");
+    EXPECT_EQ(driver->boxes().shown()[0].text,
+              "Are you sure you want to delete the selected map ?");
     EXPECT_EQ(driver->boxes().shown()[0].title, "Warning");
-    const CourseNode& deleted =
-        *session.browser.list.rows()[static_cast<std::size_t>(RowNamed(*driver, names[0]))].course;
+    const CourseNode& deleted = *Course(*driver, names[0]);
     EXPECT_EQ(deleted.mark, Mark::New);
-    EXPECT_FALSE(fs::exists(session.device.DeviceRoot / session.device.CourseFolder /
-                            Format("%06d", deleted.id / 100) / Format("%02d", deleted.id % 100) /
-                            (names[0] + ".dat")));
+    EXPECT_FALSE(fs::exists(MapOnDevice(device, deleted)));
 }
 
 TEST_F(MainWindowTest, InformationBoxFollowsThePointerOverTheAreaButton) {
@@ -344,12 +334,13 @@ TEST_F(MainWindowTest, InformationBoxFollowsThePointerOverTheAreaButton) {
     EXPECT_FALSE(window.informationBox().isVisible());
     EXPECT_EQ(area.cursor().shape(), Qt::PointingHandCursor);
 
-    QEnterEvent enter(QPointF(5, 5), area.mapToGlobal(QPointF(5, 5)), area.mapToGlobal(QPointF(5, 5)));
+    QEnterEvent enter(QPointF(5, 5), area.mapToGlobal(QPointF(5, 5)),
+                      area.mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(&area, &enter);
     EXPECT_TRUE(window.informationBox().isVisible());
-    const std::string expected =
-        InformationText(driver->session().browser, Language::English);
-    EXPECT_EQ(window.informationBox().text(), QString::fromStdString(expected).replace("\r\n", "\n"));
+    const std::string expected = InformationText(driver->session().browser, Language::English);
+    EXPECT_EQ(window.informationBox().text(),
+              QString::fromStdString(expected).replace("\r\n", "\n"));
     EXPECT_TRUE(window.informationBox().text().startsWith("Download All Courses\nAdded("));
     QTest::mouseMove(&area, QPoint(40, 20));
     EXPECT_TRUE(window.informationBox().isVisible());
@@ -379,15 +370,11 @@ TEST_F(MainWindowTest, EscapeStopsATransferAndNeverClosesTheWindow) {
     const Session& session = driver->session();
     int stored = 0;
     for (int zone = 1; zone < kZoneCount; ++zone) {
-        const std::string list = ReadWholeFile(
-            session.device.DeviceRoot /
-            DevicePathFor(session.device, DeviceClubListName(zone, session.device.ModelCode)));
-        for (const CourseNode& course : session.catalogue.CatalogueList[static_cast<std::size_t>(zone)]) {
-            const fs::path map = session.device.DeviceRoot / session.device.CourseFolder /
-                                 Format("%06d", course.id / 100) / Format("%02d", course.id % 100) /
-                                 (course.name + ".dat");
-            if (!fs::exists(map) || course.mark != Mark::Stored) continue;
-            EXPECT_TRUE(ListsCourse(list, course.name)) << course.name;
+        for (const CourseNode& course :
+             session.catalogue.CatalogueList[static_cast<std::size_t>(zone)]) {
+            if (!fs::exists(MapOnDevice(session.device, course)) || course.mark != Mark::Stored)
+                continue;
+            EXPECT_TRUE(Listed(session.device, course)) << course.name;
             ++stored;
         }
     }
@@ -396,8 +383,7 @@ TEST_F(MainWindowTest, EscapeStopsATransferAndNeverClosesTheWindow) {
 
 TEST_F(MainWindowTest, UnpluggedAndPluggedAgainItGoesBackToWaitingAndConnects) {
     const fs::path device = scratch_.path() / "device";
-    auto driver = Open(CopyDevice("model7-kr", device), Language::English);
-    ASSERT_TRUE(driver->Connect());
+    auto driver = ConnectedWindow(CopyDevice(device), scratch_.path(), Language::English);
     fs::rename(device, scratch_.path() / "away");
     ASSERT_TRUE(WaitFor([&] {
         return driver->Status() == "The device was disconnected. Waiting for the USB connection.";
@@ -436,24 +422,25 @@ TEST_F(MainWindowTest, ExitAsksFirstAndTheAboutBoxNamesTheProgram) {
 }
 
 TEST_F(MainWindowTest, InstrumentFindConnectsTheFolderPickedByHand) {
-    auto driver = Open(scratch_.path() / "nowhere", Language::English);
+    auto driver = OpenWindow(scratch_.path() / "nowhere", scratch_.path(), Language::English);
     ASSERT_FALSE(driver->Connect(std::chrono::milliseconds(1200)));
-    const fs::path device = CopyDevice("model7-kr", scratch_.path() / "picked");
-    driver->boxes().ScriptFolder(device);
+    const fs::path device = CopyDevice(scratch_.path() / "picked");
+    FileDialogAnswerer files;
+    files.Script(device);
     driver->window().RunCommand(WindowCommand::FindInstrument);
     ASSERT_TRUE(WaitFor([&] {
         return driver->window().idle() && driver->Status() == "The connection has been completed.";
     }));
     EXPECT_EQ(driver->session().device.DeviceRoot, device);
-    EXPECT_EQ(driver->boxes().folderPrompts().size(), 1);
+    EXPECT_EQ(files.shown().size(), 1u);
 }
 
 // The connection's first request never gets an answer: the window goes on
 // painting and its timers fire while the worker waits.
 TEST_F(MainWindowTest, AStalledServerNeverFreezesTheWindow) {
     auto server = std::make_unique<FaultServer>(std::vector{FaultResponse::Stall()});
-    auto driver = Open(CopyDevice("model7-kr", scratch_.path() / "device"), Language::English,
-                       server->url());
+    auto driver = OpenWindow(CopyDevice(scratch_.path() / "device"), scratch_.path(),
+                             Language::English, server->url());
     driver->window().StartLooking();
     driver->window().show();
     ASSERT_TRUE(WaitFor([&] { return !server->requests().empty(); }));

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "RecordWindowsDriver.h"
-#include "e2e/DemoWorld.h"
+#include "SuiteWorld.h"
 #include "gui/CRoundStatistics.h"
 #include "gui/CSaveRecord.h"
 #include "gui/CViewRecordData.h"
@@ -20,6 +20,9 @@
 #include "util/Text.h"
 
 namespace orvane::testing {
+
+const WorldRecipe kWorldRecipe{11, {"--courses", "300", "--no-maps"}, "model8-kr"};
+
 namespace {
 
 // Every text the two record dialogs and their commands show, as the
@@ -108,19 +111,10 @@ void Tick(gui::RecordListDialog& dialog, int row) {
 // The record dialogs over the demo devices, in both languages.
 class RecordDialogs : public ::testing::TestWithParam<DialogTexts> {
 protected:
-    static void SetUpTestSuite() { world_ = new DemoWorld(11, {"--courses", "300", "--no-maps"}); }
-    static void TearDownTestSuite() {
-        delete world_;
-        world_ = nullptr;
-    }
-
     const DialogTexts& texts() const { return GetParam(); }
 
     std::unique_ptr<WindowDriver> Connect(std::string_view family) {
-        auto driver = std::make_unique<WindowDriver>(world_->server().url(), world_->Device(family),
-                                                     scratch_.path() / "work", texts().language);
-        EXPECT_TRUE(driver->Connect()) << driver->Status().toStdString();
-        return driver;
+        return ConnectedWindow(World().world().Device(family), scratch_.path(), texts().language);
     }
 
     // Runs `command` and waits for its message box.
@@ -147,12 +141,9 @@ protected:
         EXPECT_EQ(box.text, text);
     }
 
-    static DemoWorld* world_;
     TempFolder scratch_;
     std::filesystem::path records_ = scratch_.path() / "records";
 };
-
-DemoWorld* RecordDialogs::world_ = nullptr;
 
 // A running transfer stops every record command; a V3.0 device has no
 // records to save. Neither opens a window.
@@ -213,7 +204,7 @@ TEST_P(RecordDialogs, SaveDialogSavesTheTickedRoundsIntoTheFolderItAsksForOnce) 
         const auto file = records_ / SavedRecordFileName(entry);
         std::string unpacked;
         ASSERT_GT(unpackFile(file, unpacked), 0) << file;
-        EXPECT_EQ(unpacked, ReadWholeFile(world_->Device("model7-kr") / "UserData" /
+        EXPECT_EQ(unpacked, ReadWholeFile(World().world().Device("model7-kr") / "UserData" /
                                           std::filesystem::path(entry.path).filename()));
         written.insert(file.filename().string());
     }
@@ -285,30 +276,13 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, RecordDialogs, ::testing::Values(kKorean
                                                                               : "English";
                          });
 
-// The viewer over a folder of saved demo rounds.
+// The viewer over the folder of the world's saved rounds.
 class RecordViewer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        world_ = new DemoWorld(12, {"--courses", "300", "--no-maps"});
-        records_ = new TempFolder;
-        const ProcessResult saved =
-            world_->Cli({"records", "save", "--to", records_->path().string(), "--all"},
-                        world_->Device("model8-kr"), records_->path() / "work");
-        ASSERT_EQ(saved.exitCode, 0) << saved.err;
-        std::filesystem::remove_all(records_->path() / "work");
-    }
-    static void TearDownTestSuite() {
-        delete records_;
-        delete world_;
-        world_ = nullptr;
-    }
-
     std::unique_ptr<WindowDriver> ConnectWithFolder() {
-        auto driver =
-            std::make_unique<WindowDriver>(world_->server().url(), world_->Device("model8-kr"),
-                                           scratch_.path() / "work", Language::English);
-        EXPECT_TRUE(driver->Connect()) << driver->Status().toStdString();
-        RunOnWorker(*driver, [](Session& s) { s.recordFolder.path = records_->path(); });
+        auto driver = ConnectedWindow(World().world().Device("model8-kr"), scratch_.path(),
+                                      Language::English);
+        RunOnWorker(*driver, [](Session& s) { s.recordFolder.path = World().records(); });
         return driver;
     }
 
@@ -318,13 +292,8 @@ protected:
         return WaitForWindow<gui::CViewRecordData>();
     }
 
-    static DemoWorld* world_;
-    static TempFolder* records_;
     TempFolder scratch_;
 };
-
-DemoWorld* RecordViewer::world_ = nullptr;
-TempFolder* RecordViewer::records_ = nullptr;
 
 // The round's text with the hour of its start time (line 4) one less.
 std::string StartedAnHourEarlier(const std::string& text) {
@@ -403,19 +372,19 @@ TEST_F(RecordViewer, SortsByTheClickedColumnAndKeepsTheDirections) {
 // Two files of one club and hour make two equal rows; View on either opens
 // the first file in the folder's order.
 TEST_F(RecordViewer, ViewOpensTheFirstOfTwoRoundsOfOneClubAndHour) {
-    const std::string first = RoundFiles(records_->path(), EighteenWithMap).front();
+    const std::string first = RoundFiles(World().records(), EighteenWithMap).front();
     const RecordEntry original = [&] {
-        for (const RecordEntry& round : SavedRounds(records_->path()))
+        for (const RecordEntry& round : SavedRounds(World().records()))
             if (round.fileName == first) return round;
         return RecordEntry{};
     }();
     // The device's own name for the same round, started an hour earlier: it
     // lists after the saved name, whose date comes first.
     std::string text;
-    ASSERT_GT(unpackFile(records_->path() / first, text), 0);
+    ASSERT_GT(unpackFile(World().records() / first, text), 0);
     std::string stamp = original.date;
     std::erase(stamp, '.');
-    const auto twin = records_->path() / (original.name + "_" + stamp + ".dat");
+    const auto twin = World().records() / (original.name + "_" + stamp + ".dat");
     ASSERT_EQ(packToFile(StartedAnHourEarlier(text), twin), 1);
 
     auto driver = ConnectWithFolder();
@@ -446,7 +415,7 @@ TEST_F(RecordViewer, StatisticsWindowShowsTheCoresFigures) {
     auto driver = ConnectWithFolder();
     EXPECT_TRUE(driver->WaitIdle());
     const std::vector<RecordEntry> entries = buildSavedRecordList(
-        driver->session().catalogue, records_->path(), ListRecordFolder(records_->path()));
+        driver->session().catalogue, World().records(), ListRecordFolder(World().records()));
     const RoundStatistics expected = ComputeRoundStatistics(entries);
     driver->window().RunCommand(WindowCommand::RoundStatistics);
     auto* window = WaitForWindow<gui::CRoundStatistics>();

@@ -2,51 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QTest>
 
 #include "gui/CViewRecordData.h"
 #include "records/RecordLists.h"
 
 namespace orvane::testing {
-
-FileDialogAnswerer::FileDialogAnswerer() {
-    poll_.setInterval(20);
-    QObject::connect(&poll_, &QTimer::timeout, this, [this] { AnswerOpenDialog(); });
-    poll_.start();
-}
-
-void FileDialogAnswerer::Script(const std::filesystem::path& path, int nameFilter) {
-    script_.push_back({path, nameFilter});
-}
-
-void FileDialogAnswerer::AnswerOpenDialog() {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible()) return;
-    shown_.push_back({dialog->windowTitle(), dialog->directory().absolutePath()});
-    if (script_.empty()) {
-        dialog->reject();
-        return;
-    }
-    const Answer answer = script_.front();
-    script_.erase(script_.begin());
-    if (answer.path.empty()) {
-        dialog->reject();
-        return;
-    }
-    if (answer.nameFilter >= 0) dialog->selectNameFilter(dialog->nameFilters()[answer.nameFilter]);
-    if (dialog->fileMode() == QFileDialog::Directory) {
-        dialog->setDirectory(QString::fromStdString(answer.path.string()));
-    } else {
-        // Typed into the name box, as selectFile leaves the box alone once
-        // it has the focus.
-        dialog->setDirectory(QString::fromStdString(answer.path.parent_path().string()));
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (name != nullptr) name->setText(QString::fromStdString(answer.path.filename().string()));
-    }
-    // Through QDialog, where it is public: the file dialog checks the answer.
-    static_cast<QDialog*>(dialog)->accept();
-}
 
 void RunOnWorker(WindowDriver& driver, const std::function<void(Session&)>& job) {
     bool done = false;

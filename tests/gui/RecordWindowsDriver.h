@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QFileDialog>
-#include <QString>
-#include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -14,34 +11,6 @@
 #include "records/RoundRecord.h"
 
 namespace orvane::testing {
-
-// Answers the folder and file dialogs the record windows open, as a person
-// would: the next scripted path (with, for a save, the name filter to pick),
-// or Cancel when the script is empty. Keeps each dialog's caption and the
-// folder it opened in.
-class FileDialogAnswerer : public QObject {
-public:
-    FileDialogAnswerer();
-    // An empty path cancels the dialog.
-    void Script(const std::filesystem::path& path, int nameFilter = -1);
-
-    struct Shown {
-        QString caption;
-        QString folder;
-    };
-    const std::vector<Shown>& shown() const { return shown_; }
-
-private:
-    struct Answer {
-        std::filesystem::path path;
-        int nameFilter = -1;
-    };
-    void AnswerOpenDialog();
-
-    QTimer poll_;
-    std::vector<Answer> script_;
-    std::vector<Shown> shown_;
-};
 
 // The visible window of type T, once one is shown; nullptr when none came
 // within `timeout`.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QThread>
 
@@ -32,27 +33,8 @@ void BoxAnswerer::Script(std::vector<QString> captions) {
     script_.insert(script_.end(), captions.begin(), captions.end());
 }
 
-void BoxAnswerer::AnswerFolderBrowser(QWidget& browser) {
-    auto& dialog = static_cast<QFileDialog&>(browser);
-    folderPrompts_ << dialog.windowTitle();
-    if (folders_.front().empty()) {
-        dialog.reject();
-    } else {
-        dialog.setDirectory(QString::fromStdString(folders_.front().parent_path().string()));
-        dialog.selectFile(QString::fromStdString(folders_.front().string()));
-        static_cast<QDialog&>(dialog).accept();
-    }
-    folders_.erase(folders_.begin());
-}
-
 void BoxAnswerer::AnswerOpenBox() {
-    QWidget* modal = QApplication::activeModalWidget();
-    // Only folder picks the test scripted; other file dialogs are the test's own.
-    if (qobject_cast<QFileDialog*>(modal) != nullptr) {
-        if (!folders_.empty() && modal->isVisible()) AnswerFolderBrowser(*modal);
-        return;
-    }
-    auto* box = qobject_cast<QMessageBox*>(modal);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     ShownBox shown{box->windowTitle(), box->text(), {}};
     QAbstractButton* chosen = nullptr;
@@ -67,6 +49,44 @@ void BoxAnswerer::AnswerOpenBox() {
     }
     shown_.push_back(shown);
     chosen->click();
+}
+
+FileDialogAnswerer::FileDialogAnswerer() {
+    poll_.setInterval(20);
+    QObject::connect(&poll_, &QTimer::timeout, this, [this] { AnswerOpenDialog(); });
+    poll_.start();
+}
+
+void FileDialogAnswerer::Script(const std::filesystem::path& path, int nameFilter) {
+    script_.push_back({path, nameFilter});
+}
+
+void FileDialogAnswerer::AnswerOpenDialog() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    shown_.push_back({dialog->windowTitle(), dialog->directory().absolutePath()});
+    if (script_.empty()) {
+        dialog->reject();
+        return;
+    }
+    const Answer answer = script_.front();
+    script_.erase(script_.begin());
+    if (answer.path.empty()) {
+        dialog->reject();
+        return;
+    }
+    if (answer.nameFilter >= 0) dialog->selectNameFilter(dialog->nameFilters()[answer.nameFilter]);
+    if (dialog->fileMode() == QFileDialog::Directory) {
+        dialog->setDirectory(QString::fromStdString(answer.path.string()));
+    } else {
+        // Typed into the name box, as selectFile leaves the box alone once
+        // it has the focus.
+        dialog->setDirectory(QString::fromStdString(answer.path.parent_path().string()));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (name != nullptr) name->setText(QString::fromStdString(answer.path.filename().string()));
+    }
+    // Through QDialog, where it is public: the file dialog checks the answer.
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 WindowDriver::WindowDriver(const std::string& server, const std::filesystem::path& device,

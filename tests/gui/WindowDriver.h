@@ -32,11 +32,6 @@ class BoxAnswerer : public QObject {
 public:
     BoxAnswerer();
     void Script(std::vector<QString> captions);
-    // The next folder browser picks `folder` (an empty path cancels it);
-    // without a scripted folder, file dialogs are left to the test.
-    void ScriptFolder(std::filesystem::path folder) { folders_.push_back(std::move(folder)); }
-    // The prompts of the folder browsers shown.
-    const QStringList& folderPrompts() const { return folderPrompts_; }
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The text of the last box, "" when none was shown.
     QString lastText() const { return shown_.empty() ? QString() : shown_.back().text; }
@@ -44,13 +39,38 @@ public:
 
 private:
     void AnswerOpenBox();
-    void AnswerFolderBrowser(QWidget& browser);
 
     QTimer poll_;
     std::vector<QString> script_;
-    std::vector<std::filesystem::path> folders_;
-    QStringList folderPrompts_;
     std::vector<ShownBox> shown_;
+};
+
+// Answers the folder and file dialogs the window opens, as a person would:
+// the next scripted path (with, for a save, the name filter to pick), or
+// Cancel when the script is empty. Keeps each dialog's caption and the
+// folder it opened in.
+class FileDialogAnswerer : public QObject {
+public:
+    FileDialogAnswerer();
+    // An empty path cancels the dialog.
+    void Script(const std::filesystem::path& path, int nameFilter = -1);
+
+    struct Shown {
+        QString caption;
+        QString folder;
+    };
+    const std::vector<Shown>& shown() const { return shown_; }
+
+private:
+    struct Answer {
+        std::filesystem::path path;
+        int nameFilter = -1;
+    };
+    void AnswerOpenDialog();
+
+    QTimer poll_;
+    std::vector<Answer> script_;
+    std::vector<Shown> shown_;
 };
 
 // The window of one run, against a server and a device folder, in a

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "DemoWorld.h"
+#include "DeviceState.h"
 #include "browser/Transfer.h"
 #include "device/DevicePaths.h"
 #include "support/Process.h"
@@ -18,20 +19,16 @@ using nlohmann::json;
 using testing::DemoWorld;
 using testing::ProcessResult;
 
-// One seeded demo world served by a real nginx; each test works on its own
-// copies of the demo devices.
-class TransferCommands : public ::testing::Test {
+// The commands that talk to the server: one seeded demo world served by a
+// real nginx; each test works on its own copies of the demo devices.
+class ServerCommands : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { world_ = new DemoWorld(11, {"--courses", "80"}); }
     static void TearDownTestSuite() { delete world_; }
 
     void UseDevice(std::string_view family) {
-        device_ = copies_.path() / family;
-        fs::copy(world_->Device(family), device_, fs::copy_options::recursive);
-        const json summary = json::parse(Cli({"connect", "--json"}).out);
-        link_.DeviceRoot = device_;
-        link_.ModelCode = summary["ModelCode"];
-        link_.CourseFolder = summary["CourseFolder"];
+        device_ = world_->CopyDevice(family, copies_.path() / family);
+        link_ = testing::ConnectedLink(*world_, device_, work_.path());
     }
     ProcessResult Cli(std::vector<std::string> args) {
         return world_->Cli(std::move(args), device_, work_.path());
@@ -61,11 +58,39 @@ protected:
     DeviceLink link_;
 };
 
-DemoWorld* TransferCommands::world_ = nullptr;
+DemoWorld* ServerCommands::world_ = nullptr;
+
+TEST_F(ServerCommands, TextDeviceConnectsAndCountsItsCourses) {
+    UseDevice("model9-us");
+    const ProcessResult run = Cli({"connect", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err << world_->server().Log();
+    const json summary = json::parse(run.out);
+    EXPECT_EQ(summary["connected"], true);
+    EXPECT_EQ(summary["ModelCode"], 9);
+    for (const char* group : {"korea", "overseas", "usa"})
+        EXPECT_GT(summary[group]["total"].get<int>(), 0) << group;
+    EXPECT_NE(run.err.find("The connection has been completed."), std::string::npos);
+
+    const json korea = Zone(0);
+    ASSERT_FALSE(korea["device"].empty());
+    // How each course is marked is the loaders' and the classification's to
+    // show; here the two commands must agree.
+    int added = 0;
+    for (const json& course : korea["catalogue"]) added += course["mark"] == "N" ? 1 : 0;
+    EXPECT_EQ(added, summary["korea"]["N"]);
+}
+
+TEST_F(ServerCommands, AnUnreachableServerIsToldAndNothingConnects) {
+    const ProcessResult run = world_->Cli({"connect", "--json"}, world_->Device("model9-us"),
+                                          work_.path(), {.server = "http://127.0.0.1:9"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(json::parse(run.out)["connected"], false);
+    EXPECT_NE(run.err.find("[Notice] No Internet connection."), std::string::npos);
+}
 
 // The text layout and the first-generation one (binary club lists, maps under
 // short keys); the China view of the demo lists zone 1 courses not yet stored.
-TEST_F(TransferCommands, NamedMapsAreStoredAndDeletedOnEveryLayout) {
+TEST_F(ServerCommands, NamedMapsAreStoredAndDeletedOnEveryLayout) {
     for (std::string_view family : {"model9-us", "model4-kr"}) {
         SCOPED_TRACE(family);
         UseDevice(family);
@@ -104,7 +129,7 @@ TEST_F(TransferCommands, NamedMapsAreStoredAndDeletedOnEveryLayout) {
     }
 }
 
-TEST_F(TransferCommands, RefusalsExitWithTheirMessage) {
+TEST_F(ServerCommands, RefusalsExitWithTheirMessage) {
     UseDevice("model9-us");
     ASSERT_EQ(Cli({"download", "--tabs", "0,3", "--area"}).exitCode, 0);
     // Everything new of the area is stored now.
