@@ -50,7 +50,7 @@ foreach(doc orvane-cli.1 orvane-manager.1 changelog)
   endif()
 endforeach()
 
-install(FILES README.md DESTINATION ${doc_dir})
+install(FILES README.md doc/copyright DESTINATION ${doc_dir})
 
 # Everything the package holds, and nothing else: scripts/package builds this
 # target alone, with the install step's dependency on `all` switched off.
