@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
 
 #include "support/TempFolder.h"
@@ -17,6 +18,19 @@ extern char** environ;
 namespace orvane::testing {
 
 namespace {
+
+std::string_view VariableName(std::string_view entry) { return entry.substr(0, entry.find('=')); }
+
+// The child sees only the locale a test gives it, whatever the developer's
+// shell has set, and a variable the test gives replaces the inherited one:
+// the first of two equal names is the one a program reads.
+bool Inherited(std::string_view entry, const std::vector<std::string>& extraEnvironment) {
+    const std::string_view name = VariableName(entry);
+    if (name == "LANG" || name == "LANGUAGE" || name.starts_with("LC_")) return false;
+    for (const std::string& extra : extraEnvironment)
+        if (VariableName(extra) == name) return false;
+    return true;
+}
 
 ProcessResult Run(const std::vector<std::string>& argv,
                   const std::vector<std::string>& extraEnvironment,
@@ -39,7 +53,8 @@ ProcessResult Run(const std::vector<std::string>& argv,
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
     std::vector<char*> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry) environment.push_back(*entry);
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        if (Inherited(*entry, extraEnvironment)) environment.push_back(*entry);
     for (const std::string& entry : extraEnvironment)
         environment.push_back(const_cast<char*>(entry.c_str()));
     environment.push_back(nullptr);
