@@ -42,11 +42,14 @@ void LabelHelp(CLI::App& app, Language language) {
     app.set_help_flag("-h,--help", std::string(PickText(language, text::help::Help)));
 }
 
-// Every command, at every depth, under one heading.
-void GroupCommands(CLI::App& app, const std::string& heading) {
+// Every command, at every depth, under one heading. A command's own help
+// flag was made before the options' heading was translated, so it is put
+// under that heading here.
+void GroupCommands(CLI::App& app, const std::string& heading, const std::string& optionsHeading) {
     for (CLI::App* command : app.get_subcommands({})) {
         command->group(heading);
-        GroupCommands(*command, heading);
+        if (CLI::Option* help = command->get_help_ptr()) help->group(optionsHeading);
+        GroupCommands(*command, heading, optionsHeading);
     }
 }
 
@@ -174,7 +177,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto* gpxOption = recordsExport->add_option("--gpx", exportTargets.gpx, pick(help::GpxFile));
     auto* csvOption = recordsExport->add_option("--csv", exportTargets.csv, pick(help::CsvFile));
 
-    GroupCommands(app, pick(help::Commands));
+    GroupCommands(app, pick(help::Commands), pick(help::Options));
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -66,6 +66,11 @@ TEST(CliInformation, ACommandsHelpIsInTheChosenLanguage) {
     const auto draw = RunCli({"records", "draw", "--help", "--lang=ko"});
     EXPECT_TRUE(Holds(draw.out, "카드의 홀, 1 ~ 18")) << draw.out;
     EXPECT_TRUE(Holds(draw.out, "이 도움말을 출력하고 끝냅니다")) << draw.out;
+    // The help flag stands under the one translated options heading.
+    for (const std::string& help : {records.out, draw.out}) {
+        EXPECT_FALSE(Holds(help, "Options")) << help;
+        EXPECT_TRUE(Holds(help, "옵션:\n  -h,--help")) << help;
+    }
 }
 
 // Whatever CLI11 calls the mistake.
